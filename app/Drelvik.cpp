@@ -1,0 +1,41 @@
+#include "app/Drelvik.h"
+
+#include "app/CommandDispatch.h"
+#include "app/DrelvikDesign.h"
+#include "app/StartUp.h"
+#include "board/PointEntry.h"
+#include "board/PointSelection.h"
+#include "controls/FormFactory.h"
+
+Drelvik::Drelvik()
+    : Drelvik(drelvikDesign())
+{
+}
+
+Drelvik::Drelvik(const controls::FormDescription& design)
+    : form_(controls::createForm(design))
+    , window_(*form_)
+{
+    wireEvents();
+    Form_Load(window_);
+}
+
+Drelvik::~Drelvik() = default;
+
+void Drelvik::show()
+{
+    form_->Show();
+}
+
+// The four events the window handles; every other event keeps the toolkit's
+// own behaviour.
+void Drelvik::wireEvents()
+{
+    window_.Picture1().OnMouseDown([this](std::int16_t button, std::int16_t shift, float x, float y) {
+        Picture1_MouseDown(window_, button, shift, x, y);
+    });
+    for (std::int16_t index = 0; index < 3; ++index) {
+        window_.List1(index).OnClick([this, index] { List1_Click(window_, index); });
+        window_.Command1(index).OnClick([this, index] { Command1_Click(window_, index); });
+    }
+}

@@ -1,0 +1,39 @@
+#include "board/ListedPoint.h"
+
+#include "app/Window.h"
+#include "controls/Rounding.h"
+#include "controls/TextValue.h"
+
+#include <optional>
+
+namespace {
+
+struct BoardPosition {
+    double x;
+    std::int32_t y;
+};
+
+std::optional<BoardPosition> listedPosition(Window& window, int row)
+{
+    const std::int16_t step = window.worksheet().GridStep;
+    const double x = controls::textValue(window.List1(0).List(row)) * step;
+    const std::optional<std::int32_t> y =
+        controls::roundToInt32(controls::textValue(window.List1(1).List(row)) * step);
+    // x stays fractional, but must lie in the same range as y to be drawn.
+    if (!y || !controls::roundToInt32(x))
+        return std::nullopt;
+    return BoardPosition{x, *y};
+}
+
+} // namespace
+
+void drawListedPoint(Window& window, int row, controls::Rgb colour)
+{
+    const std::optional<BoardPosition> position = listedPosition(window, row);
+    if (!position) {
+        window.appendReportLine("Точка " + std::to_string(row + 1)
+                                + ": координатите са твърде големи, за да се покаже на дъската.");
+        return;
+    }
+    window.Picture1().PSet(float(position->x), float(position->y), colour);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "controls/Rgb.h"
+
+class Window;
+
+// Draws the point of one list row as a dot at its board position, read back
+// from the row's texts in the x and y lists. A row whose position lies
+// beyond any board gets a line in the report instead.
+void drawListedPoint(Window& window, int row, controls::Rgb colour);

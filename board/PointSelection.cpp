@@ -1,0 +1,22 @@
+#include "board/PointSelection.h"
+
+#include "app/Window.h"
+#include "board/BoardLook.h"
+#include "board/ListedPoint.h"
+
+void List1_Click(Window& window, std::int16_t Index)
+{
+    const int row = window.List1(Index).ListIndex();
+    if (row < 0)
+        return;
+
+    window.Picture1().SetDrawWidth(look::DotWidth);
+    for (int i = 0; i < window.List1(0).ListCount(); ++i)
+        drawListedPoint(window, i, look::Black);
+    // Each change of selection raises that list's click at once, and this
+    // handler runs again inside itself; it finds the same row and draws the
+    // same picture, so the nesting needs no guard.
+    for (int list = 0; list < 3; ++list)
+        window.List1(list).SetListIndex(row);
+    drawListedPoint(window, row, look::DarkRed);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "controls/Rgb.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace controls {
+
+enum class ScaleMode : std::int16_t {
+    Twips = 1,
+    Pixels = 3,
+};
+
+// Pen patterns; they show only while the pen is one pixel wide.
+enum class DrawStyle : std::int16_t {
+    Solid = 0,
+    Dash = 1,
+    Dot = 2,
+    DashDot = 3,
+    DashDotDot = 4,
+};
+
+// Mouse buttons and modifier keys as a mouse-down event reports them.
+namespace mouse {
+inline constexpr std::int16_t LeftButton = 1;
+inline constexpr std::int16_t RightButton = 2;
+inline constexpr std::int16_t MiddleButton = 4;
+inline constexpr std::int16_t ShiftMask = 1;
+inline constexpr std::int16_t CtrlMask = 2;
+inline constexpr std::int16_t AltMask = 4;
+} // namespace mouse
+
+// A picture box: a framed drawing surface that keeps a persistent image.
+// Coordinates are in the current scale unit, origin at the top-left of the
+// inner area (inside the border), x to the right, y downwards.
+class Board
+{
+public:
+    using MouseDownHandler =
+        std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
+
+    virtual ~Board() = default;
+
+    virtual void SetScaleMode(ScaleMode mode) = 0;
+    // With AutoRedraw on, everything drawn is kept and repainted from the
+    // board's own image whenever the board is uncovered.
+    virtual void SetAutoRedraw(bool on) = 0;
+    virtual bool AutoRedraw() const = 0;
+    virtual float ScaleWidth() const = 0;
+    virtual float ScaleHeight() const = 0;
+
+    virtual void SetBackColor(Rgb colour) = 0;
+    virtual Rgb ForeColor() const = 0;
+    virtual void SetDrawWidth(std::int16_t pixels) = 0;
+    virtual std::int16_t DrawWidth() const = 0;
+    virtual void SetDrawStyle(DrawStyle style) = 0;
+    virtual DrawStyle GetDrawStyle() const = 0;
+
+    // Paints the whole image with the background colour.
+    virtual void Cls() = 0;
+    // Without a colour, lines and points take the foreground colour.
+    virtual void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) = 0;
+    // With a pen w pixels wide, a filled round dot w pixels across.
+    virtual void PSet(float x, float y, std::optional<Rgb> colour = {}) = 0;
+    // The colour of one pixel of the persistent image, in pixels.
+    virtual Rgb Point(int x, int y) const = 0;
+
+    virtual void OnMouseDown(MouseDownHandler handler) = 0;
+};
+
+} // namespace controls

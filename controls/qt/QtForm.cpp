@@ -1,0 +1,187 @@
+#include "controls/qt/QtForm.h"
+
+#include "controls/qt/QtBoard.h"
+#include "controls/qt/QtCommandButton.h"
+#include "controls/qt/QtListBox.h"
+#include "controls/qt/QtTextBox.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace controls {
+
+namespace {
+
+QColor toQColor(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QString objectNameOf(const ControlDescription& control)
+{
+    const QString name = QString::fromStdString(control.name);
+    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
+}
+
+// Captions keep the CR LF line ends of the old platform; Qt breaks lines
+// at a bare line feed.
+QString displayText(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void paintBackground(QWidget* widget, Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* createLabel(const ControlDescription& control, QWidget* parent)
+{
+    auto* label = new QLabel(displayText(control.text), parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+template <typename Control>
+Control& findControl(const std::map<std::pair<std::string, int>, Control*>& controls,
+              std::string_view name, int index)
+{
+    const auto found = controls.find({std::string(name), index});
+    if (found == controls.end())
+        throw std::out_of_range("no control " + std::string(name) + " at index " + std::to_string(index));
+    return *found->second;
+}
+
+} // namespace
+
+QtForm::QtForm(const FormDescription& description)
+{
+    applyWindowLook(description);
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlDescription& control : description.controls) {
+        QWidget* widget = createControl(control);
+        widget->setObjectName(objectNameOf(control));
+        widget->setGeometry(control.bounds.left, control.bounds.top, control.bounds.width,
+                            control.bounds.height);
+        if (auto* board = qobject_cast<QtBoard*>(widget))
+            board->fitImageToInnerArea();
+        if (control.backColor)
+            paintBackground(widget, *control.backColor);
+        widget->setVisible(control.visible);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(control.tabIndex, widget);
+    }
+    setTabOrder(std::move(focusable));
+}
+
+void QtForm::applyWindowLook(const FormDescription& description)
+{
+    setObjectName(QString::fromStdString(description.name));
+    setWindowTitle(QString::fromStdString(description.caption));
+    // A fixed single border: close button and system menu, no minimise or
+    // maximise button, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(description.clientWidth, description.clientHeight);
+    paintBackground(this, description.backColor);
+
+    QFont font;
+    font.setFamilies({QString::fromStdString(description.font.family),
+                      QString::fromStdString(description.font.fallbackFamily)});
+    font.setPointSize(description.font.pointSize);
+    setFont(font);
+
+    if (!description.icon.empty())
+        setWindowIcon(QIcon(QString::fromStdString(description.icon)));
+}
+
+QWidget* QtForm::createControl(const ControlDescription& control)
+{
+    const Key key{control.name, control.index};
+    switch (control.kind) {
+    case ControlKind::PictureBox:
+        return boards_[key] = new QtBoard(this);
+    case ControlKind::ListBox:
+        return lists_[key] = new QtListBox(this);
+    case ControlKind::CommandButton:
+        return buttons_[key] = new QtCommandButton(displayText(control.text),
+                                                   control.backColor.value_or(Rgb{}), this);
+    case ControlKind::TextBox: {
+        auto* box = new QtTextBox(this);
+        box->SetText(control.text);
+        return textBoxes_[key] = box;
+    }
+    case ControlKind::Label:
+        break;
+    }
+    return createLabel(control, this);
+}
+
+void QtForm::setTabOrder(std::vector<std::pair<int, QWidget*>> focusable)
+{
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        firstInTabOrder_ = focusable.front().second;
+}
+
+Board& QtForm::board(std::string_view name, int index)
+{
+    return findControl(boards_, name, index);
+}
+
+ListBox& QtForm::listBox(std::string_view name, int index)
+{
+    return findControl(lists_, name, index);
+}
+
+CommandButton& QtForm::commandButton(std::string_view name, int index)
+{
+    return findControl(buttons_, name, index);
+}
+
+TextBox& QtForm::textBox(std::string_view name, int index)
+{
+    return findControl(textBoxes_, name, index);
+}
+
+void QtForm::Show()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    if (QWidget* first = firstFocusable())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* QtForm::firstFocusable() const
+{
+    QWidget* candidate = firstInTabOrder_;
+    while (candidate
+           && !(candidate->isVisible() && candidate->isEnabled()
+                && (candidate->focusPolicy() & Qt::TabFocus))) {
+        candidate = candidate->nextInFocusChain();
+        if (candidate == firstInTabOrder_)
+            return nullptr;
+    }
+    return candidate;
+}
+
+} // namespace controls

@@ -1,0 +1,83 @@
+#include "controls/qt/QtListBox.h"
+
+#include <QSignalBlocker>
+
+namespace controls {
+
+QtListBox::QtListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Selection signals come synchronously, inside the call that changed the
+    // selection, so a handler that selects rows in other lists runs nested.
+    connect(this, &QListWidget::itemSelectionChanged, this, &QtListBox::raiseClick);
+}
+
+void QtListBox::AddItem(const std::string& text)
+{
+    addItem(QString::fromStdString(text));
+}
+
+void QtListBox::RemoveItem(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    const QSignalBlocker quiet(this);
+    delete takeItem(row);
+    clearSelectionQuietly();
+}
+
+void QtListBox::Clear()
+{
+    const QSignalBlocker quiet(this);
+    clear();
+    clearSelectionQuietly();
+}
+
+std::string QtListBox::List(int row) const
+{
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->text().toStdString() : std::string();
+}
+
+int QtListBox::ListCount() const
+{
+    return count();
+}
+
+int QtListBox::ListIndex() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
+}
+
+void QtListBox::SetListIndex(int row)
+{
+    if (row < 0 || row >= count()) {
+        clearSelection();
+        return;
+    }
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void QtListBox::OnClick(ClickHandler handler)
+{
+    click_ = std::move(handler);
+}
+
+// Qt makes the next row current when one is taken out; the list should be
+// left with no row current and none selected.
+void QtListBox::clearSelectionQuietly()
+{
+    const QSignalBlocker quiet(selectionModel());
+    selectionModel()->clear();
+}
+
+void QtListBox::raiseClick()
+{
+    if (click_)
+        click_();
+}
+
+} // namespace controls

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "controls/ListBox.h"
+
+#include <QListWidget>
+
+namespace controls {
+
+// The list on Qt. The selected row is the list index; the click event
+// follows every change of it, made by the user or by the program.
+class QtListBox : public QListWidget, public ListBox
+{
+    Q_OBJECT
+
+public:
+    explicit QtListBox(QWidget* parent = nullptr);
+
+    void AddItem(const std::string& text) override;
+    void RemoveItem(int row) override;
+    void Clear() override;
+
+    std::string List(int row) const override;
+    int ListCount() const override;
+    int ListIndex() const override;
+    void SetListIndex(int row) override;
+
+    void OnClick(ClickHandler handler) override;
+
+private:
+    void clearSelectionQuietly();
+    void raiseClick();
+
+    ClickHandler click_;
+};
+
+} // namespace controls
