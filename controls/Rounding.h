@@ -1,0 +1,21 @@
+#ifndef CONTROLS_ROUNDING_H
+#define CONTROLS_ROUNDING_H
+
+#include <cstdint>
+#include <optional>
+
+namespace controls {
+
+// The platform's conversion of a floating-point value to an integer: the
+// nearest integer, a value exactly halfway going to the even neighbour
+// (0.5 → 0, 1.5 → 2, -2.5 → -2). The result is the same whatever rounding
+// mode the floating-point unit is in.
+//
+// std::nullopt when the value is NaN or infinite, or when the rounded value
+// does not fit the target type: the conversion never wraps.
+std::optional<std::int32_t> roundToInt32(double value);
+std::optional<std::int16_t> roundToInt16(double value);
+
+} // namespace controls
+
+#endif // CONTROLS_ROUNDING_H
