@@ -1,5 +1,4 @@
-#ifndef CONTROLS_NUMBERTEXT_H
-#define CONTROLS_NUMBERTEXT_H
+#pragma once
 
 #include <cstdint>
 #include <string>
@@ -28,5 +27,3 @@ std::string singleToText(float value, std::string_view decimalSeparator);
 std::string int32ToText(std::int32_t value);
 
 } // namespace controls
-
-#endif // CONTROLS_NUMBERTEXT_H

@@ -1,5 +1,4 @@
-#ifndef CONTROLS_ROUNDING_H
-#define CONTROLS_ROUNDING_H
+#pragma once
 
 #include <cstdint>
 #include <optional>
@@ -17,5 +16,3 @@ std::optional<std::int32_t> roundToInt32(double value);
 std::optional<std::int16_t> roundToInt16(double value);
 
 } // namespace controls
-
-#endif // CONTROLS_ROUNDING_H

@@ -1,5 +1,4 @@
-#ifndef CONTROLS_TEXTVALUE_H
-#define CONTROLS_TEXTVALUE_H
+#pragma once
 
 #include <string_view>
 
@@ -16,5 +15,3 @@ namespace controls {
 double textValue(std::string_view text);
 
 } // namespace controls
-
-#endif // CONTROLS_TEXTVALUE_H

@@ -1,4 +1,5 @@
 #include "controls/qt/QtBoard.h"
+#include "controls/qt/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,11 +11,6 @@ namespace {
 // Twips are 1/1440 inch; at the 96 dots per inch the layout assumes, a
 // pixel is 15 twips.
 constexpr double TwipsPerPixel = 15.0;
-
-QColor toQColor(Rgb colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
 
 Qt::PenStyle toPenStyle(DrawStyle style)
 {

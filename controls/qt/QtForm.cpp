@@ -1,6 +1,7 @@
 #include "controls/qt/QtForm.h"
 
 #include "controls/qt/QtBoard.h"
+#include "controls/qt/QtColour.h"
 #include "controls/qt/QtCommandButton.h"
 #include "controls/qt/QtListBox.h"
 #include "controls/qt/QtTextBox.h"
@@ -16,11 +17,6 @@
 namespace controls {
 
 namespace {
-
-QColor toQColor(Rgb colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
 
 QString objectNameOf(const ControlDescription& control)
 {
