@@ -5,6 +5,7 @@
 #include "controls/TextValue.h"
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -25,14 +26,24 @@ std::optional<BoardPosition> listedPosition(Window& window, int row)
     return BoardPosition{x, *y};
 }
 
+// One selection redraws every point several times over, once for each list
+// its click echoes through, so a point that cannot be shown is reported only
+// while the report does not already say so.
+void reportHiddenPoint(Window& window, int row)
+{
+    const std::string line = "Точка " + std::to_string(row + 1)
+                             + ": координатите са твърде големи, за да се покаже на дъската.";
+    if (window.Text1(0).Text().find(line) == std::string::npos)
+        window.appendReportLine(line);
+}
+
 } // namespace
 
 void drawListedPoint(Window& window, int row, controls::Rgb colour)
 {
     const std::optional<BoardPosition> position = listedPosition(window, row);
     if (!position) {
-        window.appendReportLine("Точка " + std::to_string(row + 1)
-                                + ": координатите са твърде големи, за да се покаже на дъската.");
+        reportHiddenPoint(window, row);
         return;
     }
     window.Picture1().PSet(float(position->x), float(position->y), colour);

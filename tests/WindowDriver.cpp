@@ -11,22 +11,34 @@ WindowDriver::WindowDriver()
 {
 }
 
-WindowDriver::WindowDriver(const controls::FormDescription& design)
-    : drelvik_(std::make_unique<Drelvik>(design))
+namespace {
+
+QWidgetList programWindows()
 {
+    QWidgetList windows;
+    for (QWidget* candidate : QApplication::topLevelWidgets()) {
+        if (candidate->objectName() == QLatin1String("Drelvik"))
+            windows << candidate;
+    }
+    return windows;
+}
+
+} // namespace
+
+WindowDriver::WindowDriver(const controls::FormDescription& design)
+{
+    // The window this driver made is the one that was not there before, even
+    // while another driver's window is still open.
+    const QWidgetList before = programWindows();
+    drelvik_ = std::make_unique<Drelvik>(design);
+    for (QWidget* candidate : programWindows()) {
+        if (!before.contains(candidate))
+            top_ = candidate;
+    }
     drelvik_->show();
     QApplication::setActiveWindow(top());
     if (!QTest::qWaitForWindowActive(top()))
         qWarning("the window did not become active");
-}
-
-QWidget* WindowDriver::top() const
-{
-    for (QWidget* candidate : QApplication::topLevelWidgets()) {
-        if (candidate->objectName() == QLatin1String("Drelvik") && candidate->isVisible())
-            return candidate;
-    }
-    return nullptr;
 }
 
 controls::QtBoard* WindowDriver::board() const

@@ -23,7 +23,7 @@ public:
 
     Window& window() { return drelvik_->window(); }
     Worksheet& sheet() { return window().worksheet(); }
-    QWidget* top() const;
+    QWidget* top() const { return top_; }
 
     template <typename T>
     T* widget(const QString& name) const
@@ -48,4 +48,5 @@ public:
 
 private:
     std::unique_ptr<Drelvik> drelvik_;
+    QWidget* top_ = nullptr;
 };

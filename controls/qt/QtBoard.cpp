@@ -158,9 +158,11 @@ void QtBoard::paintEvent(QPaintEvent* event)
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
-    if (!mouseDown_)
+    // The border is not part of the board: presses on it are not the board's.
+    const QPoint position = event->position().toPoint();
+    if (!mouseDown_ || !contentsRect().contains(position))
         return;
-    const QPoint inner = event->position().toPoint() - contentsRect().topLeft();
+    const QPoint inner = position - contentsRect().topLeft();
     const double unit = pixelsPerUnit();
     mouseDown_(toMouseButton(event->button()), toShiftState(event->modifiers()),
                float(inner.x() / unit), float(inner.y() / unit));

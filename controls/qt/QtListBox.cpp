@@ -66,6 +66,18 @@ void QtListBox::OnClick(ClickHandler handler)
     click_ = std::move(handler);
 }
 
+// The user moves the selection from row to row but never takes it away: Qt
+// would clear it on a click below the last row or on Ctrl with the selected
+// row, and leave this list out of step with the others.
+QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelIndex& index,
+                                                                const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 // Qt makes the next row current when one is taken out; the list should be
 // left with no row current and none selected.
 void QtListBox::clearSelectionQuietly()

@@ -26,6 +26,10 @@ public:
 
     void OnClick(ClickHandler handler) override;
 
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+
 private:
     void clearSelectionQuietly();
     void raiseClick();
