@@ -1,40 +1,36 @@
 #include "WindowDriver.h"
 
 #include "board/GridSnap.h"
-#include "board/PointEntry.h"
-#include "controls/NumberText.h"
 
 #include <QtTest>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace {
 
 const QColor Black(0, 0, 0);
 const QColor DarkRed(200, 0, 0);
-const QColor White(255, 255, 255);
 
-// Three presses well apart on the 343 × 229 board, and the crossings they
-// snap to.
-const QPoint Presses[] = {{43, 38}, {201, 118}, {97, 183}};
-const QPoint Dots[] = {{40, 40}, {200, 120}, {100, 180}};
+// Three presses well apart on the 343 × 229 board, and their crossings.
+const QList<QPoint> Presses{{43, 38}, {201, 118}, {97, 183}};
+const QList<QPoint> Dots{{40, 40}, {200, 120}, {100, 180}};
+const QPoint Nowhere(-10, -10);
 
-const QString HiddenPointLine =
-    QStringLiteral("координатите са твърде големи, за да се покаже на дъската.");
-
-// Ways a learner might try to leave a list without a selected row.
-enum class Gesture { ClickBelowLastRow, CtrlClickSelectedRow, CtrlSpace };
-
-// The colours of the three dots above with one row selected.
-QList<QColor> marking(int selected)
+QRect dotArea(QPoint crossing)
 {
-    QList<QColor> colours(3, Black);
-    colours[selected] = DarkRed;
-    return colours;
+    return QRect(crossing - QPoint(2, 2), QSize(5, 5));
 }
+
+QString hiddenPointReport(int point)
+{
+    return QStringLiteral("Точка %1: координатите са твърде големи, за да се покаже на дъската.\r\n")
+        .arg(point);
+}
+
+// What a learner does in a list; all but a click follow a first click on a row.
+enum class Action { Click, Down, Up, ClickBelowLastRow, CtrlClickRow, CtrlSpace };
 
 // The pixels that two pictures of the board disagree on, as one rectangle.
 QRect changedArea(const QImage& before, const QImage& after)
@@ -49,156 +45,62 @@ QRect changedArea(const QImage& before, const QImage& after)
     return area;
 }
 
-// Sets the user's locale for one test and gives the old one back after it,
-// however the test ends.
-class LocaleOverride
-{
-public:
-    explicit LocaleOverride(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleOverride() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<double>)
-Q_DECLARE_METATYPE(Gesture)
+Q_DECLARE_METATYPE(Action)
 
 class TestPoints : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    // Entering points by mouse.
-    void workedExamples_data();
-    void workedExamples();
-    void snapping_data();
-    void snapping();
-    void anyButtonAddsAPoint_data();
-    void anyButtonAddsAPoint();
-    void twoPressesOnOneCrossing();
-    void thirdPointEnablesCalculationAndFourthIsIgnored();
-    void dotIsAFilledDiscOnTheCrossing();
+    void init() { driver = std::make_unique<WindowDriver>(); startImage = driver->image(); }
+    void cleanup() { driver.reset(); QLocale::setDefault(QLocale::system()); }
+    void entry_data();
+    void entry();
     void snapToGrid_data();
     void snapToGrid();
-    void fractionalPress();
-
-    // Selecting a row in the coordinate lists.
-    void selectByMouse_data();
-    void selectByMouse();
-    void selectByKeyboard_data();
-    void selectByKeyboard();
-    void selectionMovesTheMark();
-    void clickInEmptyListDrawsNothing();
-    void selectionIsNeverTakenAway_data();
-    void selectionIsNeverTakenAway();
-    void selectionOnSharedCrossing_data();
-    void selectionOnSharedCrossing();
-
-    // "Изтрий" and "Изчисти".
-    void deleteMiddlePoint();
-    void deleteOnlyPoint();
-    void deleteWithoutSelection();
-    void deleteErasesAnalysis();
-    void clearBeforeAnyPoint();
-    void clearAfterSelection();
-
-    // Rows put into the lists that no press could have made.
-    void rowTextsReadBack_data();
-    void rowTextsReadBack();
-    void hiddenPointIsReported_data();
-    void hiddenPointIsReported();
-    void deletionReportsHiddenPoint();
+    void selection_data();
+    void selection();
+    void listedRowIsRedrawn_data();
+    void listedRowIsRedrawn();
+    void clearAndDelete_data();
+    void clearAndDelete();
 
 private:
-    void press(QPoint at) { driver->press(at.x(), at.y()); }
-    void enterThreePoints();
-    void putRow(const QString& x, const QString& y);
-    QList<int> selectedRows() const;
-    QList<int> rowCounts() const;
+    void pressAll(const QList<QPoint>& points)
+    {
+        for (const QPoint at : points)
+            driver->press(at.x(), at.y());
+    }
+    QList<int> selectedRows() const
+    {
+        Window& window = driver->window();
+        return {window.List1(0).ListIndex(), window.List1(1).ListIndex(), window.List1(2).ListIndex()};
+    }
     QColor dotColour(QPoint crossing) const;
-    QList<QColor> dotColours() const;
     bool markedAt(QPoint centre) const;
 
     std::unique_ptr<WindowDriver> driver;
     QImage startImage;
 };
 
-void TestPoints::init()
-{
-    driver = std::make_unique<WindowDriver>();
-    startImage = driver->image();
-}
-
-void TestPoints::cleanup()
-{
-    driver.reset();
-}
-
-void TestPoints::enterThreePoints()
-{
-    for (const QPoint& at : Presses)
-        press(at);
-}
-
-// A row that no press could have made, added to all three lists alike so
-// that they keep one row per point.
-void TestPoints::putRow(const QString& x, const QString& y)
-{
-    driver->window().List1(0).AddItem(x.toStdString());
-    driver->window().List1(1).AddItem(y.toStdString());
-    driver->window().List1(2).AddItem("0");
-    ++driver->sheet().PointCount;
-}
-
-QList<int> TestPoints::selectedRows() const
-{
-    QList<int> rows;
-    for (int list = 0; list < 3; ++list)
-        rows << driver->window().List1(list).ListIndex();
-    return rows;
-}
-
-QList<int> TestPoints::rowCounts() const
-{
-    QList<int> counts;
-    for (int list = 0; list < 3; ++list)
-        counts << int(driver->rows(list).size());
-    return counts;
-}
-
-// The colour of the dot on a crossing, told by the four pixels diagonally
-// next to it: they lie inside a 5-pixel dot and off both grid lines, so on
-// the bare board they are white. Invalid when they disagree.
+// The colour of the dot on a crossing, told by the four pixels diagonally next
+// to it, inside the dot and off the grid lines; invalid when they disagree.
 QColor TestPoints::dotColour(QPoint crossing) const
 {
-    const QRect board = driver->image().rect();
-    std::optional<QColor> seen;
+    const QImage board = driver->image();
+    QSet<QRgb> seen;
     for (const QPoint offset : {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1)}) {
-        const QPoint at = crossing + offset;
-        if (!board.contains(at))
-            continue;
-        const QColor colour = driver->pixel(at.x(), at.y());
-        if (seen && *seen != colour)
-            return QColor();
-        seen = colour;
+        if (board.rect().contains(crossing + offset))
+            seen << board.pixel(crossing + offset);
     }
-    return seen.value_or(QColor());
+    return seen.size() == 1 ? QColor(*seen.begin()) : QColor();
 }
 
-QList<QColor> TestPoints::dotColours() const
-{
-    return {dotColour(Dots[0]), dotColour(Dots[1]), dotColour(Dots[2])};
-}
-
-// Whether the dark red mark is a 5-pixel disc centred on the given pixel:
-// everything within two pixels of it is marked, nothing three or more away.
-// Nothing else on the board is dark red, so its whole outline shows.
+// Whether the dark red mark, which nothing else shares, is a 5-pixel disc
+// on the pixel: all within two pixels marked, nothing three or more away.
 bool TestPoints::markedAt(QPoint centre) const
 {
     const QImage board = driver->image();
@@ -216,175 +118,70 @@ bool TestPoints::markedAt(QPoint centre) const
     return true;
 }
 
-void TestPoints::workedExamples_data()
+void TestPoints::entry_data()
 {
-    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QList<QPoint>>("presses");
+    QTest::addColumn<QList<QPoint>>("crossings");
     QTest::addColumn<QStringList>("upwards");
-
-    QTest::newRow("C") << QLocale::c() << QStringList{"8.6", "8.95", "11.3"};
-    QTest::newRow("Bulgarian") << QLocale(QLocale::Bulgarian, QLocale::Bulgaria)
-                               << QStringList{"8,6", "8,95", "11,3"};
-}
-
-void TestPoints::workedExamples()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QStringList, upwards);
-    const LocaleOverride userLocale(locale);
-    QCOMPARE(startImage.size(), QSize(343, 229));
-
-    driver->press(143, 57);
-    driver->press(150, 50);
-    driver->press(5, 3);
-
-    QCOMPARE(driver->rows(0), (QStringList{"7", "8", "0"}));
-    QCOMPARE(driver->rows(1), (QStringList{"3", "3", "0"}));
-    QCOMPARE(driver->rows(2), upwards);
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-    for (const QPoint crossing : {QPoint(140, 60), QPoint(160, 60), QPoint(0, 0)})
-        QCOMPARE(dotColour(crossing), Black);
-}
-
-void TestPoints::snapping_data()
-{
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QPoint>("crossing");
-    QTest::addColumn<QString>("upwards");
-
-    QTest::newRow("x on a line stays") << QPoint(140, 57) << QPoint(140, 60) << "8.6";
-    QTest::newRow("x remainder 1 goes left") << QPoint(141, 57) << QPoint(140, 60) << "8.6";
-    QTest::newRow("x remainder 9 goes left") << QPoint(149, 57) << QPoint(140, 60) << "8.6";
-    QTest::newRow("x remainder 10 goes right") << QPoint(150, 57) << QPoint(160, 60) << "8.6";
-    QTest::newRow("x remainder 11 goes right") << QPoint(151, 57) << QPoint(160, 60) << "8.6";
-    QTest::newRow("y on a line stays") << QPoint(143, 60) << QPoint(140, 60) << "8.45";
-    QTest::newRow("y remainder 9 goes up") << QPoint(143, 69) << QPoint(140, 60) << "8";
-    QTest::newRow("y remainder 10 goes down") << QPoint(143, 70) << QPoint(140, 80) << "7.95";
-    QTest::newRow("origin") << QPoint(0, 0) << QPoint(0, 0) << "11.45";
-    QTest::newRow("halfway to the first crossing") << QPoint(10, 10) << QPoint(20, 20) << "10.95";
-    QTest::newRow("last pixel") << QPoint(342, 228) << QPoint(340, 220) << "0.05";
-    QTest::newRow("right edge line") << QPoint(339, 5) << QPoint(340, 0) << "11.2";
-}
-
-void TestPoints::snapping()
-{
-    QFETCH(QPoint, at);
-    QFETCH(QPoint, crossing);
-    QFETCH(QString, upwards);
-
-    press(at);
-
-    QCOMPARE(driver->rows(0), QStringList{QString::number(crossing.x() / 20)});
-    QCOMPARE(driver->rows(1), QStringList{QString::number(crossing.y() / 20)});
-    // Counted from the press itself, not from the crossing.
-    QCOMPARE(driver->rows(2), QStringList{upwards});
-    QCOMPARE(dotColour(crossing), Black);
-}
-
-void TestPoints::anyButtonAddsAPoint_data()
-{
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QLocale>("locale");
 
-    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
-    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
-    QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers();
-    QTest::newRow("left with shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier);
-    QTest::newRow("right with ctrl and alt")
-        << Qt::RightButton << (Qt::ControlModifier | Qt::AltModifier);
+    const auto add = [](const char* name, const QList<QPoint>& presses, const QList<QPoint>& crossings,
+                        const QStringList& upwards, Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = {}, const QLocale& locale = QLocale::c()) {
+        QTest::newRow(name) << presses << crossings << upwards << button << modifiers << locale;
+    };
+    add("x on a line stays", {{140, 57}}, {{140, 60}}, {"8.6"});
+    add("x remainder 9 goes left", {{149, 57}}, {{140, 60}}, {"8.6"});
+    add("x remainder 10 goes right", {{150, 57}}, {{160, 60}}, {"8.6"});
+    add("y on a line stays", {{143, 60}}, {{140, 60}}, {"8.45"});
+    add("y remainder 9 goes up", {{143, 69}}, {{140, 60}}, {"8"});
+    add("y remainder 10 goes down", {{143, 70}}, {{140, 80}}, {"7.95"});
+    add("last pixel", {{342, 228}}, {{340, 220}}, {"0.05"});
+    add("right edge line", {{339, 5}}, {{340, 0}}, {"11.2"});
+    add("two presses on one crossing", {{143, 57}, {138, 62}}, {{140, 60}, {140, 60}}, {"8.6", "8.35"});
+    const QList<QPoint> example{{143, 57}, {150, 50}, {5, 3}};
+    const QList<QPoint> exampleDots{{140, 60}, {160, 60}, {0, 0}};
+    add("worked example", example, exampleDots, {"8.6", "8.95", "11.3"});
+    add("worked example, Bulgarian", example, exampleDots, {"8,6", "8,95", "11,3"}, Qt::LeftButton, {},
+        QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    add("fourth press ignored", Presses + QList<QPoint>{{300, 100}}, Dots, {"9.55", "5.55", "2.3"});
+    add("right button with ctrl and alt", {{143, 57}}, {{140, 60}}, {"8.6"}, Qt::RightButton,
+        Qt::ControlModifier | Qt::AltModifier);
+    // Widget pixel (1, 1), on the 2-pixel border.
+    add("on the border", {{-1, -1}}, {}, {});
 }
 
-void TestPoints::anyButtonAddsAPoint()
+void TestPoints::entry()
 {
+    QFETCH(QList<QPoint>, presses);
+    QFETCH(QList<QPoint>, crossings);
+    QFETCH(QStringList, upwards);
     QFETCH(Qt::MouseButton, button);
     QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
 
-    driver->press(143, 57, button, modifiers);
+    for (const QPoint at : presses)
+        driver->press(at.x(), at.y(), button, modifiers);
 
-    QCOMPARE(driver->rows(0), QStringList{"7"});
-    QCOMPARE(driver->rows(1), QStringList{"3"});
-    QCOMPARE(driver->rows(2), QStringList{"8.6"});
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(1));
-    QCOMPARE(changedArea(startImage, driver->image()), QRect(138, 58, 5, 5));
-}
-
-void TestPoints::twoPressesOnOneCrossing()
-{
-    driver->press(143, 57);
-    driver->press(138, 62);
-
-    QCOMPARE(driver->rows(0), (QStringList{"7", "7"}));
-    QCOMPARE(driver->rows(1), (QStringList{"3", "3"}));
-    QCOMPARE(driver->rows(2), (QStringList{"8.6", "8.35"}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(2));
-
-    driver->press(300, 200);
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-    QVERIFY(driver->button(0)->isEnabled());
-}
-
-void TestPoints::thirdPointEnablesCalculationAndFourthIsIgnored()
-{
-    const std::string taskStatement = driver->report();
-    QVERIFY(!taskStatement.empty());
-
-    press(Presses[0]);
-    press(Presses[1]);
-    QVERIFY(!driver->button(0)->isEnabled());
-    // A click on the disabled button must not run the analysis.
-    driver->clickButton(0);
-    QCOMPARE(driver->report(), taskStatement);
-
-    press(Presses[2]);
-    QVERIFY(driver->button(0)->isEnabled());
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-
-    const QImage full = driver->image();
-    const QStringList xs = driver->rows(0);
-    driver->press(300, 100);
-    driver->press(300, 100, Qt::RightButton);
-
-    QCOMPARE(driver->image(), full);
+    QStringList xs, ys;
+    QRect dots;
+    for (const QPoint crossing : crossings) {
+        xs << QString::number(crossing.x() / 20);
+        ys << QString::number(crossing.y() / 20);
+        dots |= dotArea(crossing);
+        QCOMPARE(dotColour(crossing), Black);
+    }
     QCOMPARE(driver->rows(0), xs);
-    QCOMPARE(rowCounts(), (QList<int>{3, 3, 3}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-    QVERIFY(driver->button(0)->isEnabled());
-    QCOMPARE(driver->report(), taskStatement);
-}
-
-void TestPoints::dotIsAFilledDiscOnTheCrossing()
-{
-    driver->press(143, 57);
-    const QPoint centre(140, 60);
-    const QImage black = driver->image();
-    // The grid lines through the crossing are black as well, so the black
-    // dot is checked only where it must cover and where it must not reach;
-    // its outline is read from the dark red mark, which nothing else shares.
-    for (int dy = -4; dy <= 4; ++dy) {
-        for (int dx = -4; dx <= 4; ++dx) {
-            const int squared = dx * dx + dy * dy;
-            const QPoint at = centre + QPoint(dx, dy);
-            if (squared <= 4)
-                QCOMPARE(QColor(black.pixel(at)), Black);
-            else if (squared >= 9)
-                QCOMPARE(black.pixel(at), startImage.pixel(at));
-        }
-    }
-
-    driver->clickRow(0, 0);
-    QVERIFY(markedAt(centre));
-    // Whether the pixels between two and three away belong to the disc is
-    // the painter's choice, but the outline must not lean to any side.
-    const QImage marked = driver->image();
-    auto isMarked = [&](int dx, int dy) {
-        return QColor(marked.pixel(centre + QPoint(dx, dy))) == DarkRed;
-    };
-    for (int dy = -3; dy <= 3; ++dy) {
-        for (int dx = -3; dx <= 3; ++dx) {
-            QCOMPARE(isMarked(-dx, dy), isMarked(dx, dy));
-            QCOMPARE(isMarked(dx, -dy), isMarked(dx, dy));
-            QCOMPARE(isMarked(dy, dx), isMarked(dx, dy));
-        }
-    }
+    QCOMPARE(driver->rows(1), ys);
+    // Counted from the press itself, not from the crossing.
+    QCOMPARE(driver->rows(2), upwards);
+    QCOMPARE(driver->sheet().PointCount, std::int16_t(crossings.size()));
+    QCOMPARE(driver->button(0)->isEnabled(), crossings.size() == 3);
+    // Nothing drawn beyond the dots; grid lines under them stay as they were.
+    QCOMPARE(changedArea(startImage, driver->image()) | dots, dots);
 }
 
 void TestPoints::snapToGrid_data()
@@ -394,13 +191,8 @@ void TestPoints::snapToGrid_data()
 
     // A fractional coordinate is rounded, ties to even, only to find the
     // remainder; the fraction itself stays.
-    QTest::newRow("143.5") << 143.5f << std::optional<double>(139.5);
-    QTest::newRow("148.5 rounds down to 148") << 148.5f << std::optional<double>(140.5);
     QTest::newRow("149.5 rounds up to 150") << 149.5f << std::optional<double>(159.5);
     QTest::newRow("150.5 rounds down to 150") << 150.5f << std::optional<double>(160.5);
-    QTest::newRow("9.5 rounds up to 10") << 9.5f << std::optional<double>(19.5);
-    QTest::newRow("0.25") << 0.25f << std::optional<double>(0.25);
-    QTest::newRow("on a line") << 160.0f << std::optional<double>(160.0);
     QTest::newRow("remainder keeps the sign") << -15.0f << std::optional<double>(0.0);
     QTest::newRow("beyond 32 bits") << 3e9f << std::optional<double>();
 }
@@ -409,372 +201,176 @@ void TestPoints::snapToGrid()
 {
     QFETCH(float, coordinate);
     QFETCH(std::optional<double>, snapped);
-
     QCOMPARE(::snapToGrid(coordinate, 20), snapped);
 }
 
-void TestPoints::fractionalPress()
-{
-    QCOMPARE(controls::doubleToText(139.5 / 20, "."), std::string("6.975"));
-
-    Picture1_MouseDown(driver->window(), 1, 0, 143.5f, 57.5f);
-
-    QCOMPARE(driver->rows(0), QStringList{"6.975"});
-    QCOMPARE(driver->rows(1), QStringList{"2.975"});
-    QCOMPARE(driver->rows(2), QStringList{"8.575"});
-}
-
-void TestPoints::selectByMouse_data()
+void TestPoints::selection_data()
 {
     QTest::addColumn<int>("list");
     QTest::addColumn<int>("row");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("selected");
 
     for (int list : {0, 1}) {
         for (int row : {0, 1, 2})
-            QTest::addRow("list %d row %d", list, row) << list << row;
+            QTest::addRow("list %d, click on row %d", list, row) << list << row << Action::Click << row;
+        QTest::addRow("list %d, click below the last row", list) << list << 1 << Action::ClickBelowLastRow << 1;
+        QTest::addRow("list %d, ctrl+click on the row", list) << list << 1 << Action::CtrlClickRow << 1;
+        QTest::addRow("list %d, ctrl+space", list) << list << 1 << Action::CtrlSpace << 1;
     }
+    QTest::newRow("down, x list") << 0 << 0 << Action::Down << 1;
+    QTest::newRow("down from the last row") << 0 << 2 << Action::Down << 2;
+    QTest::newRow("up, y list") << 1 << 2 << Action::Up << 1;
 }
 
-void TestPoints::selectByMouse()
+void TestPoints::selection()
 {
     QFETCH(int, list);
     QFETCH(int, row);
-    enterThreePoints();
-    const std::string report = driver->report();
+    QFETCH(Action, action);
+    QFETCH(int, selected);
+    pressAll(Presses);
+    QListWidget* target = driver->list(list);
+    QWidget* viewport = target->viewport();
+    if (action != Action::Click) {
+        driver->clickRow(list, row);
+        target->setFocus();
+    }
     const QImage before = driver->image();
-    std::vector<std::unique_ptr<QSignalSpy>> changes;
-    for (int i = 0; i < 3; ++i)
-        changes.push_back(std::make_unique<QSignalSpy>(driver->list(i), &QListWidget::itemSelectionChanged));
+    QSignalSpy changes[] = {QSignalSpy(driver->list(0), &QListWidget::itemSelectionChanged),
+                            QSignalSpy(driver->list(1), &QListWidget::itemSelectionChanged),
+                            QSignalSpy(driver->list(2), &QListWidget::itemSelectionChanged)};
+    const QPoint onRow = target->visualItemRect(target->item(row)).center();
+    const QPoint belowRows(10, viewport->height() - 3);
+    switch (action) {
+    case Action::Click: driver->clickRow(list, row); break;
+    case Action::Down: QTest::keyClick(target, Qt::Key_Down); break;
+    case Action::Up: QTest::keyClick(target, Qt::Key_Up); break;
+    case Action::ClickBelowLastRow: QTest::mouseClick(viewport, Qt::LeftButton, {}, belowRows); break;
+    case Action::CtrlClickRow: QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, onRow); break;
+    case Action::CtrlSpace: QTest::keyClick(target, Qt::Key_Space, Qt::ControlModifier); break;
+    }
 
-    driver->clickRow(list, row);
-
-    QCOMPARE(selectedRows(), QList<int>(3, row));
+    QCOMPARE(selectedRows(), QList<int>(3, selected));
+    const bool moved = action == Action::Click || selected != row;
     // One change per list: the nested clicks settle instead of bouncing.
-    for (const auto& spy : changes)
-        QCOMPARE(spy->count(), 1);
-    QCOMPARE(dotColours(), marking(row));
-    QCOMPARE(changedArea(before, driver->image()), QRect(Dots[row] - QPoint(2, 2), QSize(5, 5)));
-    QCOMPARE(driver->report(), report);
+    for (const QSignalSpy& spy : changes)
+        QCOMPARE(spy.count(), int(moved));
+    for (int dot = 0; dot < 3; ++dot)
+        QCOMPARE(dotColour(Dots[dot]), dot == selected ? DarkRed : Black);
+    const QRect left = action == Action::Click ? QRect() : dotArea(Dots[row]);
+    QCOMPARE(changedArea(before, driver->image()), moved ? dotArea(Dots[selected]) | left : QRect());
 }
 
-void TestPoints::selectByKeyboard_data()
-{
-    QTest::addColumn<int>("list");
-
-    QTest::newRow("x list") << 0;
-    QTest::newRow("y list") << 1;
-}
-
-void TestPoints::selectByKeyboard()
-{
-    QFETCH(int, list);
-    enterThreePoints();
-    driver->clickRow(list, 0);
-    QListWidget* target = driver->list(list);
-    target->setFocus();
-
-    const struct {
-        Qt::Key key;
-        int row;
-    } steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}};
-    for (const auto& step : steps) {
-        QTest::keyClick(target, step.key);
-        QCOMPARE(selectedRows(), QList<int>(3, step.row));
-        QCOMPARE(dotColours(), marking(step.row));
-    }
-}
-
-void TestPoints::selectionMovesTheMark()
-{
-    enterThreePoints();
-    driver->clickRow(1, 2);
-    const QImage lastMarked = driver->image();
-
-    driver->clickRow(0, 0);
-    QCOMPARE(selectedRows(), QList<int>(3, 0));
-    QCOMPARE(dotColours(), marking(0));
-
-    // Nothing accumulates: the same selection draws the same picture.
-    const QImage firstMarked = driver->image();
-    driver->clickRow(0, 0);
-    QCOMPARE(driver->image(), firstMarked);
-    driver->clickRow(1, 2);
-    QCOMPARE(driver->image(), lastMarked);
-}
-
-void TestPoints::clickInEmptyListDrawsNothing()
-{
-    for (int list : {0, 1})
-        QTest::mouseClick(driver->list(list)->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
-
-    QCOMPARE(selectedRows(), QList<int>(3, -1));
-    QCOMPARE(driver->image(), startImage);
-}
-
-void TestPoints::selectionIsNeverTakenAway_data()
-{
-    QTest::addColumn<int>("list");
-    QTest::addColumn<Gesture>("gesture");
-
-    for (int list : {0, 1}) {
-        QTest::addRow("list %d, click below the last row", list) << list << Gesture::ClickBelowLastRow;
-        QTest::addRow("list %d, ctrl+click on the row", list) << list << Gesture::CtrlClickSelectedRow;
-        QTest::addRow("list %d, ctrl+space", list) << list << Gesture::CtrlSpace;
-    }
-}
-
-void TestPoints::selectionIsNeverTakenAway()
-{
-    QFETCH(int, list);
-    QFETCH(Gesture, gesture);
-    enterThreePoints();
-    driver->clickRow(list, 1);
-    const QImage marked = driver->image();
-    QListWidget* target = driver->list(list);
-    target->setFocus();
-
-    switch (gesture) {
-    case Gesture::ClickBelowLastRow:
-        QTest::mouseClick(target->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(10, target->viewport()->height() - 3));
-        break;
-    case Gesture::CtrlClickSelectedRow:
-        QTest::mouseClick(target->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          target->visualItemRect(target->item(1)).center());
-        break;
-    case Gesture::CtrlSpace:
-        QTest::keyClick(target, Qt::Key_Space, Qt::ControlModifier);
-        break;
-    }
-
-    QCOMPARE(selectedRows(), QList<int>(3, 1));
-    QCOMPARE(driver->image(), marked);
-    // The point still shown as selected is the one "Изтрий" takes.
-    driver->clickButton(2);
-    QCOMPARE(driver->rows(0), (QStringList{"2", "5"}));
-}
-
-void TestPoints::selectionOnSharedCrossing_data()
-{
-    QTest::addColumn<int>("row");
-
-    QTest::newRow("earlier point") << 0;
-    QTest::newRow("later point") << 1;
-}
-
-void TestPoints::selectionOnSharedCrossing()
-{
-    QFETCH(int, row);
-    driver->press(143, 57);
-    driver->press(138, 62);
-    press(Presses[2]);
-
-    driver->clickRow(1, row);
-
-    QCOMPARE(selectedRows(), QList<int>(3, row));
-    QVERIFY(markedAt(QPoint(140, 60)));
-    QCOMPARE(dotColour(Dots[2]), Black);
-}
-
-void TestPoints::deleteMiddlePoint()
-{
-    // The picture the deletion should leave: the grid with the first and
-    // the third point only.
-    press(Presses[0]);
-    press(Presses[2]);
-    const QImage expected = driver->image();
-    driver->clickButton(1);
-    enterThreePoints();
-    driver->clickRow(0, 1);
-
-    driver->clickButton(2);
-
-    QCOMPARE(driver->rows(0), (QStringList{"2", "5"}));
-    QCOMPARE(driver->rows(1), (QStringList{"2", "9"}));
-    QCOMPARE(driver->rows(2), (QStringList{"9.55", "2.3"}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(2));
-    QCOMPARE(selectedRows(), QList<int>(3, -1));
-    QCOMPARE(driver->image(), expected);
-    QCOMPARE(dotColour(Dots[1]), White);
-    QVERIFY(!driver->button(0)->isEnabled());
-    QCOMPARE(driver->report(), std::string());
-
-    // Nothing is selected any more, so a second "Изтрий" takes nothing.
-    driver->clickButton(2);
-    QCOMPARE(rowCounts(), (QList<int>{2, 2, 2}));
-    QCOMPARE(driver->image(), expected);
-
-    driver->press(263, 77);
-    QCOMPARE(driver->rows(0), (QStringList{"2", "5", "13"}));
-    QCOMPARE(driver->rows(1), (QStringList{"2", "9", "4"}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-    QVERIFY(driver->button(0)->isEnabled());
-}
-
-void TestPoints::deleteOnlyPoint()
-{
-    press(Presses[1]);
-    driver->clickRow(1, 0);
-
-    driver->clickButton(2);
-
-    QCOMPARE(rowCounts(), (QList<int>{0, 0, 0}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(0));
-    QCOMPARE(driver->image(), startImage);
-}
-
-void TestPoints::deleteWithoutSelection()
-{
-    enterThreePoints();
-    QVERIFY(!driver->report().empty());
-    const QImage before = driver->image();
-
-    driver->clickButton(2);
-
-    QCOMPARE(rowCounts(), (QList<int>{3, 3, 3}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(3));
-    QCOMPARE(driver->image(), before);
-    QVERIFY(driver->button(0)->isEnabled());
-    QCOMPARE(driver->report(), std::string());
-}
-
-void TestPoints::deleteErasesAnalysis()
-{
-    press(Presses[0]);
-    press(Presses[1]);
-    const QImage expected = driver->image();
-    press(Presses[2]);
-    // (70, 55) lies on the segment from (40, 40) to (200, 120), off the grid.
-    QCOMPARE(driver->pixel(70, 55), White);
-
-    driver->clickButton(0);
-    QVERIFY(!driver->report().empty());
-    QCOMPARE(driver->pixel(70, 55), Black);
-    driver->clickRow(0, 2);
-    driver->clickButton(2);
-
-    QCOMPARE(driver->image(), expected);
-    QCOMPARE(driver->report(), std::string());
-}
-
-void TestPoints::clearBeforeAnyPoint()
-{
-    QVERIFY(!driver->report().empty());
-
-    driver->clickButton(1);
-
-    QCOMPARE(driver->image(), startImage);
-    QCOMPARE(driver->report(), std::string());
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(0));
-    QVERIFY(!driver->button(0)->isEnabled());
-}
-
-void TestPoints::clearAfterSelection()
-{
-    enterThreePoints();
-    driver->clickButton(0);
-    driver->clickRow(1, 1);
-
-    driver->clickButton(1);
-
-    QCOMPARE(rowCounts(), (QList<int>{0, 0, 0}));
-    QCOMPARE(selectedRows(), QList<int>(3, -1));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(0));
-    QVERIFY(!driver->button(0)->isEnabled());
-    QCOMPARE(driver->image(), startImage);
-    QCOMPARE(driver->report(), std::string());
-
-    driver->clickButton(1);
-    QCOMPARE(driver->image(), startImage);
-
-    // The worksheet takes three new points as at start-up.
-    enterThreePoints();
-    QCOMPARE(driver->rows(0), (QStringList{"2", "10", "5"}));
-    QVERIFY(driver->button(0)->isEnabled());
-}
-
-void TestPoints::rowTextsReadBack_data()
-{
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("y");
-    QTest::addColumn<QPoint>("dot");
-
-    QTest::newRow("no number") << "abc" << "?" << QPoint(0, 0);
-    QTest::newRow("empty") << "" << "" << QPoint(0, 0);
-    QTest::newRow("comma is not a decimal point") << "7,5" << "3" << QPoint(140, 60);
-    QTest::newRow("number before text") << "12abc" << "2x" << QPoint(240, 40);
-    QTest::newRow("leading blanks and sign") << "  +7" << " 3" << QPoint(140, 60);
-    QTest::newRow("no exponent") << "1e2" << "4E1" << QPoint(20, 80);
-    // y is rounded to a whole pixel, halves to the even neighbour.
-    QTest::newRow("y 49.8 pixels") << "5" << "2.49" << QPoint(100, 50);
-    QTest::newRow("y 2.5 pixels") << "5" << ".125" << QPoint(100, 2);
-    QTest::newRow("y 7.5 pixels") << "5" << "0.375" << QPoint(100, 8);
-}
-
-void TestPoints::rowTextsReadBack()
-{
-    QFETCH(QString, x);
-    QFETCH(QString, y);
-    QFETCH(QPoint, dot);
-    press(Presses[1]);
-    putRow(x, y);
-
-    driver->clickRow(0, 1);
-
-    QCOMPARE(selectedRows(), QList<int>(3, 1));
-    QVERIFY(markedAt(dot));
-    QCOMPARE(dotColour(Dots[1]), Black);
-}
-
-void TestPoints::hiddenPointIsReported_data()
+void TestPoints::listedRowIsRedrawn_data()
 {
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
     QTest::addColumn<int>("selected");
+    QTest::addColumn<QPoint>("mark");
+    QTest::addColumn<QString>("report");
+
+    // The texts of a row put after two points, read back as its position.
+    QTest::newRow("no number") << "abc" << "?" << 2 << QPoint(0, 0) << QString();
+    QTest::newRow("comma is not a decimal point") << "7,5" << "3" << 2 << QPoint(140, 60) << QString();
+    // y is rounded to a whole pixel, halves to the even neighbour.
+    QTest::newRow("y 49.8 pixels") << "5" << "2.49" << 2 << QPoint(100, 50) << QString();
+    QTest::newRow("y 2.5 pixels") << "5" << ".125" << 2 << QPoint(100, 2) << QString();
+    QTest::newRow("y 7.5 pixels") << "5" << "0.375" << 2 << QPoint(100, 8) << QString();
+    // Two points on one crossing: the other must not paint over the mark.
+    QTest::newRow("shared crossing, earlier") << "10" << "6" << 1 << Dots[1] << QString();
+    QTest::newRow("shared crossing, later") << "10" << "6" << 2 << Dots[1] << QString();
 
     const QString beyondDouble(400, QLatin1Char('9'));
-    QTest::newRow("x beyond a double") << beyondDouble << "1" << 0;
-    QTest::newRow("y beyond 32 bits") << "1" << "99999999999" << 0;
-    QTest::newRow("negative x beyond 32 bits") << "-99999999999" << "1" << 1;
-    QTest::newRow("the point itself selected") << beyondDouble << "1" << 2;
+    const QString hidden = hiddenPointReport(3);
+    QTest::newRow("x beyond a double") << beyondDouble << "1" << 0 << Dots[0] << hidden;
+    QTest::newRow("y beyond 32 bits") << "1" << "99999999999" << 0 << Dots[0] << hidden;
+    QTest::newRow("negative x beyond 32 bits") << "-99999999999" << "1" << 1 << Dots[1] << hidden;
+    QTest::newRow("hidden point selected") << beyondDouble << "1" << 2 << Nowhere << hidden;
 }
 
-void TestPoints::hiddenPointIsReported()
+void TestPoints::listedRowIsRedrawn()
 {
     QFETCH(QString, x);
     QFETCH(QString, y);
     QFETCH(int, selected);
-    press(Presses[0]);
-    press(Presses[1]);
-    putRow(x, y);
+    QFETCH(QPoint, mark);
+    QFETCH(QString, report);
+    pressAll(Presses.mid(0, 2));
+    // A row no press could make, put into all three lists alike.
+    driver->window().List1(0).AddItem(x.toStdString());
+    driver->window().List1(1).AddItem(y.toStdString());
+    driver->window().List1(2).AddItem("0");
+    ++driver->sheet().PointCount;
     driver->window().Text1(0).SetText("");
 
     driver->clickRow(0, selected);
 
     QCOMPARE(selectedRows(), QList<int>(3, selected));
-    QCOMPARE(dotColour(Dots[0]), selected == 0 ? DarkRed : Black);
-    QCOMPARE(dotColour(Dots[1]), selected == 1 ? DarkRed : Black);
-    // One line for the one point that cannot be shown, however often the
-    // selection echoes through the lists.
-    const QString report = QString::fromStdString(driver->report());
-    QCOMPARE(report.count(HiddenPointLine), qsizetype(1));
-    QCOMPARE(report, QStringLiteral("Точка 3: ") + HiddenPointLine + "\r\n");
+    QVERIFY(mark == Nowhere || markedAt(mark));
+    for (int row : {0, 1})
+        QCOMPARE(dotColour(Dots[row]), Dots[row] == mark ? DarkRed : Black);
+    // Once, however often the selection echoes through the lists.
+    QCOMPARE(QString::fromStdString(driver->report()), report);
+
+    // Deleting another point renumbers the hidden one, whose line survives.
+    driver->clickButton(2);
+    const bool stillHidden = !report.isEmpty() && selected != 2;
+    QCOMPARE(QString::fromStdString(driver->report()), stillHidden ? hiddenPointReport(2) : QString());
 }
 
-void TestPoints::deletionReportsHiddenPoint()
+void TestPoints::clearAndDelete_data()
 {
-    press(Presses[0]);
-    putRow("99999999999", "1");
-    press(Presses[2]);
-    driver->clickRow(1, 0);
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QList<QPoint>>("presses");
+    QTest::addColumn<bool>("analysed");
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<QPoint>>("kept");
 
-    driver->clickButton(2);
+    const QList<QPoint>& all = Presses;
+    const QList<QPoint> none;
+    QTest::newRow("clear before any point") << 1 << none << false << 0 << -1 << none;
+    QTest::newRow("clear after analysis and selection") << 1 << all << true << 1 << 1 << none;
+    QTest::newRow("delete middle point") << 2 << all << false << 0 << 1 << QList<QPoint>{all[0], all[2]};
+    QTest::newRow("delete first point, by y") << 2 << all << false << 1 << 0 << all.mid(1);
+    QTest::newRow("delete after analysis") << 2 << all << true << 0 << 2 << all.mid(0, 2);
+    QTest::newRow("delete only point") << 2 << all.mid(1, 1) << false << 1 << 0 << none;
+    QTest::newRow("delete with nothing selected") << 2 << all << false << 0 << -1 << all;
+}
 
-    QCOMPARE(driver->rows(0), (QStringList{"99999999999", "5"}));
-    QCOMPARE(driver->sheet().PointCount, std::int16_t(2));
-    QCOMPARE(dotColour(Dots[0]), White);
-    QCOMPARE(dotColour(Dots[2]), Black);
-    QCOMPARE(QString::fromStdString(driver->report()), QStringLiteral("Точка 1: ") + HiddenPointLine + "\r\n");
+void TestPoints::clearAndDelete()
+{
+    QFETCH(int, command);
+    QFETCH(QList<QPoint>, presses);
+    QFETCH(bool, analysed);
+    QFETCH(int, list);
+    QFETCH(int, row);
+    QFETCH(QList<QPoint>, kept);
+    // What the command should leave is what the kept presses make alone.
+    pressAll(kept);
+    const QImage expected = driver->image();
+    const QStringList expectedRows[] = {driver->rows(0), driver->rows(1), driver->rows(2)};
+    driver->clickButton(1);
+    pressAll(presses);
+    if (analysed)
+        driver->clickButton(0);
+    if (row >= 0)
+        driver->clickRow(list, row);
+    driver->window().Text1(0).SetText("stale");
+
+    driver->clickButton(command);
+    // Clicks in lists left empty select nothing and draw nothing.
+    for (int i = 0; kept.isEmpty() && i < 2; ++i)
+        QTest::mouseClick(driver->list(i)->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(driver->rows(i), expectedRows[i]);
+    QCOMPARE(driver->sheet().PointCount, std::int16_t(kept.size()));
+    QCOMPARE(selectedRows(), QList<int>(3, -1));
+    QCOMPARE(driver->image(), expected);
+    QCOMPARE(driver->button(0)->isEnabled(), kept.size() == 3);
+    QCOMPARE(driver->report(), std::string());
 }
 
 QTEST_MAIN(TestPoints)
