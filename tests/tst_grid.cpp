@@ -97,7 +97,6 @@ private slots:
     void nothingBelowTheLastLine();
     void lineCountIsRoundedHalfToEven_data();
     void lineCountIsRoundedHalfToEven();
-    void linesSpanTheRecordedSize();
     void resetTwiceLooksLikeResetOnce();
 };
 
@@ -161,34 +160,17 @@ void GridTest::lineCountIsRoundedHalfToEven()
     window.worksheet().BoardHeight = height;
     DrawGrid(window);
 
-    int horizontal = 0;
-    for (const RecordingBoard::Stroke& stroke : board.strokes) {
-        if (stroke.y1 == stroke.y2 && stroke.x1 != stroke.x2) {
-            QCOMPARE(stroke.y1, float(horizontal * 20));
-            ++horizontal;
-        }
-    }
-    QCOMPARE(horizontal, horizontalLines);
-    // 343 / 20 = 17.15: eighteen vertical lines, x = 0 to 340.
-    QCOMPARE(int(board.strokes.size()) - horizontal, 18);
-}
-
-void GridTest::linesSpanTheRecordedSize()
-{
-    RecordingBoard board(343, 229);
-    BoardOnlyForm form(board);
-    Window window(form);
-    window.worksheet().GridStep = 20;
-    window.worksheet().BoardWidth = 343;
-    window.worksheet().BoardHeight = 229;
-    DrawGrid(window);
-
-    QCOMPARE(board.strokes.size(), std::size_t(12 + 18));
-    for (std::size_t i = 0; i < board.strokes.size(); ++i) {
+    // 343 / 20 = 17.15: eighteen vertical lines, x = 0 to 340, drawn after
+    // the horizontal ones; all span the recorded size, in black dash-dot-dot.
+    QCOMPARE(int(board.strokes.size()), horizontalLines + 18);
+    for (int i = 0; i < int(board.strokes.size()); ++i) {
         const RecordingBoard::Stroke& stroke = board.strokes[i];
-        const bool horizontal = i < 12;
-        QCOMPARE(stroke.x2, horizontal ? 343.0f : stroke.x1);
-        QCOMPARE(stroke.y2, horizontal ? stroke.y1 : 229.0f);
+        const bool horizontal = i < horizontalLines;
+        const float at = float((horizontal ? i : i - horizontalLines) * 20);
+        QCOMPARE(stroke.x1, horizontal ? 0.0f : at);
+        QCOMPARE(stroke.y1, horizontal ? at : 0.0f);
+        QCOMPARE(stroke.x2, horizontal ? 343.0f : at);
+        QCOMPARE(stroke.y2, horizontal ? at : height);
         QVERIFY(stroke.colour == controls::Rgb{});
         QCOMPARE(stroke.width, 1);
         QVERIFY(stroke.style == controls::DrawStyle::DashDotDot);

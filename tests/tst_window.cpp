@@ -2,7 +2,6 @@
 
 #include "app/DrelvikDesign.h"
 #include "controls/qt/QtBoard.h"
-#include "controls/qt/QtListBox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,19 +15,13 @@ class WindowTest : public QObject
 private slots:
     void startsWithEmptyWorksheetAndTaskStatement();
     void taskStatementShowsAsTwentyFiveLines();
-    void controlGeometry_data();
-    void controlGeometry();
-    void colours_data();
-    void colours();
-    void captions_data();
-    void captions();
+    void controls_data();
+    void controls();
     void windowIsFixedAndTitled();
     void tabOrder_data();
     void tabOrder();
     void typingIntoReportChangesNothing();
     void disabledCalculateRaisesNoClick();
-    void listRaisesClickInsideSetterOnlyOnChange();
-    void removingARowLeavesNoSelection();
     void destroyingTheWindowObjectClosesTheWindow();
 };
 
@@ -77,32 +70,46 @@ void WindowTest::taskStatementShowsAsTwentyFiveLines()
     QVERIFY(!box->toPlainText().contains(QLatin1Char('\r')));
 }
 
-void WindowTest::controlGeometry_data()
+void WindowTest::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("visible");
+    QTest::addColumn<QString>("caption");
+    // A pixel of the control's own face, clear of its text and border.
+    QTest::addColumn<QPoint>("facePixel");
+    QTest::addColumn<QColor>("face");
 
-    QTest::newRow("title") << "Label1(0)" << QRect(48, 0, 385, 25) << true;
-    QTest::newRow("prompt") << "Label1(3)" << QRect(8, 32, 345, 25) << true;
-    QTest::newRow("x heading") << "Label1(1)" << QRect(368, 32, 49, 25) << true;
-    QTest::newRow("y heading") << "Label1(2)" << QRect(424, 32, 41, 25) << true;
-    QTest::newRow("board") << "Picture1" << QRect(8, 56, 347, 233) << true;
-    QTest::newRow("x list") << "List1(0)" << QRect(368, 56, 49, 80) << true;
-    QTest::newRow("y list") << "List1(1)" << QRect(424, 56, 41, 80) << true;
-    QTest::newRow("upward y list") << "List1(2)" << QRect(440, 152, 33, 80) << false;
-    QTest::newRow("calculate") << "Command1(0)" << QRect(376, 160, 73, 25) << true;
-    QTest::newRow("clear") << "Command1(1)" << QRect(376, 208, 73, 25) << true;
-    QTest::newRow("delete") << "Command1(2)" << QRect(376, 256, 73, 25) << true;
-    QTest::newRow("report") << "Text1(0)" << QRect(8, 296, 457, 113) << true;
-    QTest::newRow("other sums") << "Text1(1)" << QRect(136, 344, 449, 27) << false;
+    const QColor label(255, 192, 128);
+    const QPoint none(-1, -1);
+    QTest::newRow("title") << "Label1(0)" << QRect(48, 0, 385, 25) << true << "Drelvik\n" << QPoint(3, 3) << label;
+    QTest::newRow("prompt") << "Label1(3)" << QRect(8, 32, 345, 25) << true << "Посочете трите точки"
+                            << QPoint(3, 3) << label;
+    QTest::newRow("x heading") << "Label1(1)" << QRect(368, 32, 49, 25) << true << "Ос X" << QPoint(3, 20) << label;
+    QTest::newRow("y heading") << "Label1(2)" << QRect(424, 32, 41, 25) << true << "Ос Y" << QPoint(3, 20) << label;
+    QTest::newRow("board") << "Picture1" << QRect(8, 56, 347, 233) << true << "" << QPoint(12, 12)
+                           << QColor(Qt::white);
+    QTest::newRow("x list") << "List1(0)" << QRect(368, 56, 49, 80) << true << "" << none << QColor();
+    QTest::newRow("y list") << "List1(1)" << QRect(424, 56, 41, 80) << true << "" << none << QColor();
+    QTest::newRow("upward y list") << "List1(2)" << QRect(440, 152, 33, 80) << false << "" << none << QColor();
+    QTest::newRow("calculate") << "Command1(0)" << QRect(376, 160, 73, 25) << true << "Изчисли" << QPoint(5, 12)
+                               << QColor(128, 255, 128);
+    QTest::newRow("clear") << "Command1(1)" << QRect(376, 208, 73, 25) << true << "Изчисти" << QPoint(5, 12)
+                           << QColor(255, 0, 0);
+    QTest::newRow("delete") << "Command1(2)" << QRect(376, 256, 73, 25) << true << "Изтрий" << QPoint(5, 12)
+                            << QColor(192, 0, 192);
+    QTest::newRow("report") << "Text1(0)" << QRect(8, 296, 457, 113) << true << "" << none << QColor();
+    QTest::newRow("other sums") << "Text1(1)" << QRect(136, 344, 449, 27) << false << "" << none << QColor();
 }
 
-void WindowTest::controlGeometry()
+void WindowTest::controls()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(bool, visible);
+    QFETCH(QString, caption);
+    QFETCH(QPoint, facePixel);
+    QFETCH(QColor, face);
 
     WindowDriver driver;
     QWidget* control = driver.widget<QWidget>(name);
@@ -110,69 +117,19 @@ void WindowTest::controlGeometry()
     QCOMPARE(control->parentWidget(), driver.top());
     QCOMPARE(control->geometry(), geometry);
     QCOMPARE(control->isVisible(), visible);
-    if (name == QLatin1String("Picture1"))
-        QCOMPARE(driver.board()->contentsRect(), QRect(2, 2, 343, 229));
-}
-
-void WindowTest::colours_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QPoint>("where");
-    QTest::addColumn<QColor>("colour");
-
-    const QColor label(255, 192, 128);
-    QTest::newRow("window") << "" << QPoint(2, 400) << QColor(128, 128, 255);
-    QTest::newRow("title label") << "Label1(0)" << QPoint(3, 3) << label;
-    QTest::newRow("prompt label") << "Label1(3)" << QPoint(3, 3) << label;
-    QTest::newRow("x label") << "Label1(1)" << QPoint(3, 20) << label;
-    QTest::newRow("y label") << "Label1(2)" << QPoint(3, 20) << label;
-    QTest::newRow("calculate") << "Command1(0)" << QPoint(5, 12) << QColor(128, 255, 128);
-    QTest::newRow("clear") << "Command1(1)" << QPoint(5, 12) << QColor(255, 0, 0);
-    QTest::newRow("delete") << "Command1(2)" << QPoint(5, 12) << QColor(192, 0, 192);
-    QTest::newRow("board") << "Picture1" << QPoint(12, 12) << QColor(Qt::white);
-}
-
-void WindowTest::colours()
-{
-    QFETCH(QString, name);
-    QFETCH(QPoint, where);
-    QFETCH(QColor, colour);
-
-    WindowDriver driver;
-    QWidget* control = name.isEmpty() ? driver.top() : driver.widget<QWidget>(name);
-    QCOMPARE(control->grab().toImage().pixelColor(where), colour);
-}
-
-void WindowTest::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("title") << "Label1(0)" << "Drelvik\n";
-    QTest::newRow("prompt") << "Label1(3)" << "Посочете трите точки";
-    QTest::newRow("x heading") << "Label1(1)" << "Ос X";
-    QTest::newRow("y heading") << "Label1(2)" << "Ос Y";
-    QTest::newRow("calculate") << "Command1(0)" << "Изчисли";
-    QTest::newRow("clear") << "Command1(1)" << "Изчисти";
-    QTest::newRow("delete") << "Command1(2)" << "Изтрий";
-}
-
-void WindowTest::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-
-    WindowDriver driver;
-    QWidget* control = driver.widget<QWidget>(name);
+    if (facePixel != QPoint(-1, -1))
+        QCOMPARE(control->grab().toImage().pixelColor(facePixel), face);
     if (auto* label = qobject_cast<QLabel*>(control)) {
         QCOMPARE(label->text(), caption);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         QVERIFY(label->alignment() & Qt::AlignHCenter);
-    } else {
-        auto* button = qobject_cast<QPushButton*>(control);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
         QCOMPARE(button->text(), caption);
         QVERIFY(!button->isDefault() && !button->autoDefault());
     }
+    if (name == QLatin1String("Picture1"))
+        QCOMPARE(driver.board()->contentsRect(), QRect(2, 2, 343, 229));
 }
 
 void WindowTest::windowIsFixedAndTitled()
@@ -181,6 +138,7 @@ void WindowTest::windowIsFixedAndTitled()
     QWidget* window = driver.top();
     QCOMPARE(window->windowTitle(), QStringLiteral("www.example.org Torvanel"));
     QCOMPARE(window->size(), QSize(473, 418));
+    QCOMPARE(window->grab().toImage().pixelColor(2, 400), QColor(128, 128, 255));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     const Qt::WindowFlags flags = window->windowFlags();
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
@@ -251,41 +209,6 @@ void WindowTest::disabledCalculateRaisesNoClick()
     WindowDriver driver;
     driver.clickButton(0);
     QCOMPARE(driver.report(), std::string(TaskStatement));
-}
-
-void WindowTest::listRaisesClickInsideSetterOnlyOnChange()
-{
-    controls::QtListBox list;
-    int clicks = 0;
-    int indexSeenInClick = -2;
-    list.OnClick([&] {
-        ++clicks;
-        indexSeenInClick = list.ListIndex();
-    });
-    list.AddItem("1");
-    list.AddItem("2");
-    QCOMPARE(clicks, 0);
-
-    list.SetListIndex(1);
-    QCOMPARE(clicks, 1);
-    QCOMPARE(indexSeenInClick, 1);
-    list.SetListIndex(1);
-    QCOMPARE(clicks, 1);
-}
-
-void WindowTest::removingARowLeavesNoSelection()
-{
-    controls::QtListBox list;
-    int clicks = 0;
-    list.OnClick([&] { ++clicks; });
-    for (const char* text : {"1", "2", "3"})
-        list.AddItem(text);
-    list.SetListIndex(1);
-    list.RemoveItem(1);
-    QCOMPARE(list.ListIndex(), -1);
-    QCOMPARE(list.ListCount(), 2);
-    QCOMPARE(list.List(1), std::string("3"));
-    QCOMPARE(clicks, 1);
 }
 
 void WindowTest::destroyingTheWindowObjectClosesTheWindow()
