@@ -38,7 +38,7 @@ DecimalDigits parseScientific(std::string_view text)
 
 // The shortest digits that give the value back, or, when that needs more than
 // maxDigits, the value correctly rounded to maxDigits significant digits.
-template<typename Float>
+template <typename Float>
 DecimalDigits significantDigits(Float magnitude, int maxDigits)
 {
     char buffer[64];
@@ -54,7 +54,7 @@ DecimalDigits significantDigits(Float magnitude, int maxDigits)
     return result;
 }
 
-std::string positionalText(const DecimalDigits &number, std::string_view decimalSeparator)
+std::string positionalText(const DecimalDigits& number, std::string_view decimalSeparator)
 {
     const int digitCount = static_cast<int>(number.digits.size());
     if (number.exponent < 0) {
@@ -71,7 +71,7 @@ std::string positionalText(const DecimalDigits &number, std::string_view decimal
     return text + number.digits.substr(static_cast<std::size_t>(integerDigits));
 }
 
-std::string exponentText(const DecimalDigits &number, std::string_view decimalSeparator)
+std::string exponentText(const DecimalDigits& number, std::string_view decimalSeparator)
 {
     std::string text = number.digits.substr(0, 1);
     if (number.digits.size() > 1) {
@@ -85,7 +85,7 @@ std::string exponentText(const DecimalDigits &number, std::string_view decimalSe
     return text + exponentDigits;
 }
 
-template<typename Float>
+template <typename Float>
 std::string floatingToText(Float value, int maxDigits, std::string_view decimalSeparator)
 {
     if (std::isnan(value))

@@ -28,7 +28,7 @@ double roundHalfToEven(double value)
     return std::copysign(roundMagnitudeHalfToEven(std::fabs(value)), value);
 }
 
-template<typename Integer>
+template <typename Integer>
 std::optional<Integer> roundToInteger(double value)
 {
     if (!std::isfinite(value))

@@ -97,7 +97,7 @@ void TestConversions::textValue_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<double>("expected");
-    const auto row = [](const char *name, const QByteArray &text, double expected) {
+    const auto row = [](const char* name, const QByteArray& text, double expected) {
         QTest::newRow(name) << text << expected;
     };
     row("correctly rounded", "6.975", 6.975);
