@@ -73,8 +73,12 @@ QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelInde
                                                                 const QEvent* event) const
 {
     const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
-    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
+    if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
+    // Ctrl toggles: it may move the selection to another row, never clear it.
+    if (command.testFlag(QItemSelectionModel::Deselect))
+        return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate
+                                                   : QItemSelectionModel::ClearAndSelect;
     return command;
 }
 
