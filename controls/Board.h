@@ -52,11 +52,8 @@ public:
     virtual float ScaleHeight() const = 0;
 
     virtual void SetBackColor(Rgb colour) = 0;
-    virtual Rgb ForeColor() const = 0;
     virtual void SetDrawWidth(std::int16_t pixels) = 0;
-    virtual std::int16_t DrawWidth() const = 0;
     virtual void SetDrawStyle(DrawStyle style) = 0;
-    virtual DrawStyle GetDrawStyle() const = 0;
 
     // Paints the whole image with the background colour.
     virtual void Cls() = 0;

@@ -34,11 +34,8 @@ public:
     float ScaleWidth() const override { return width_; }
     float ScaleHeight() const override { return height_; }
     void SetBackColor(controls::Rgb) override {}
-    controls::Rgb ForeColor() const override { return {}; }
     void SetDrawWidth(std::int16_t pixels) override { width = pixels; }
-    std::int16_t DrawWidth() const override { return width; }
     void SetDrawStyle(controls::DrawStyle pattern) override { style = pattern; }
-    controls::DrawStyle GetDrawStyle() const override { return style; }
     void Cls() override {}
     void Line(float x1, float y1, float x2, float y2, std::optional<controls::Rgb> colour) override
     {

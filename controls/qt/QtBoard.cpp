@@ -87,29 +87,14 @@ void QtBoard::SetBackColor(Rgb colour)
     backColor_ = colour;
 }
 
-Rgb QtBoard::ForeColor() const
-{
-    return foreColor_;
-}
-
 void QtBoard::SetDrawWidth(std::int16_t pixels)
 {
     drawWidth_ = std::max<std::int16_t>(pixels, 1);
 }
 
-std::int16_t QtBoard::DrawWidth() const
-{
-    return drawWidth_;
-}
-
 void QtBoard::SetDrawStyle(DrawStyle style)
 {
     drawStyle_ = style;
-}
-
-DrawStyle QtBoard::GetDrawStyle() const
-{
-    return drawStyle_;
 }
 
 void QtBoard::Cls()

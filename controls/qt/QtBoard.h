@@ -24,11 +24,8 @@ public:
     float ScaleHeight() const override;
 
     void SetBackColor(Rgb colour) override;
-    Rgb ForeColor() const override;
     void SetDrawWidth(std::int16_t pixels) override;
-    std::int16_t DrawWidth() const override;
     void SetDrawStyle(DrawStyle style) override;
-    DrawStyle GetDrawStyle() const override;
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) override;
