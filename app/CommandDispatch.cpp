@@ -1,24 +1,25 @@
 #include "app/CommandDispatch.h"
 
-#include "app/Window.h"
 #include "board/BoardGrid.h"
 #include "board/PointDeletion.h"
-#include "geometry/Calculation.h"
+#include "calculation/Calculation.h"
+#include "window/Window.h"
 
 void Command1_Click(Window& window, std::int16_t Index)
 {
+    controls::TextBox& report = window.Text1(textBoxes::Report);
     switch (Index) {
-    case 0:
+    case buttons::Calculate:
         Calculate(window);
         break;
-    case 1:
+    case buttons::Clear:
         ResetBoard(window);
-        window.Text1(0).SetText("");
+        report.SetText("");
         break;
-    case 2:
+    case buttons::Delete:
         // The report is emptied whether or not a point goes; emptied first,
         // so that a complaint about a row that cannot be redrawn stays.
-        window.Text1(0).SetText("");
+        report.SetText("");
         DeleteSelectedPoint(window);
         break;
     default:

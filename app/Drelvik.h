@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Window.h"
 #include "controls/Form.h"
 #include "controls/FormDescription.h"
+#include "window/Window.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
-#include "app/Window.h"
 #include "board/BoardGrid.h"
+#include "window/Window.h"
 
 namespace {
 
@@ -11,12 +11,10 @@ constexpr std::int16_t GridStepPixels = 20;
 
 void Form_Load(Window& window)
 {
-    controls::Board& board = window.Picture1();
-    // Pixels first, so that the size recorded below is in pixels; the
-    // persistent image before the reset, so the grid drawn while the window
-    // is still hidden is there when it appears.
-    board.SetScaleMode(controls::ScaleMode::Pixels);
-    board.SetAutoRedraw(true);
+    // The board works in pixels and keeps its image from the start, so the
+    // size recorded here is in pixels and the grid drawn while the window is
+    // still hidden is there when it appears.
+    const controls::Board& board = window.Picture1();
     Worksheet& sheet = window.worksheet();
     sheet.GridStep = GridStepPixels;
     sheet.BoardWidth = board.ScaleWidth();

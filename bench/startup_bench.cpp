@@ -6,7 +6,7 @@
 
 #include "app/Drelvik.h"
 #include "controls/Application.h"
-#include "geometry/Calculation.h"
+#include "calculation/Calculation.h"
 #include "board/PointEntry.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "board/BoardGrid.h"
 
-#include "app/Window.h"
 #include "board/BoardLook.h"
-#include "controls/Rounding.h"
+#include "conversions/Rounding.h"
+#include "window/Window.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 // clips. No widget is large enough for the count to leave 16 bits.
 int lastLineNumber(float extent, std::int16_t gridStep)
 {
-    return controls::roundToInt16(double(extent) / gridStep).value_or(-1);
+    return conversions::roundToInt16(double(extent) / gridStep).value_or(-1);
 }
 
 } // namespace
@@ -41,8 +41,8 @@ void ResetBoard(Window& window)
     controls::Board& board = window.Picture1();
     board.SetBackColor(look::White);
     board.Cls();
-    for (int list = 0; list < 3; ++list)
+    for (std::int16_t list = 0; list < lists::Count; ++list)
         window.List1(list).Clear();
     DrawGrid(window);
-    window.Command1(0).SetEnabled(false);
+    window.Command1(buttons::Calculate).SetEnabled(false);
 }

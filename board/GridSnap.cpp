@@ -1,10 +1,10 @@
 #include "board/GridSnap.h"
 
-#include "controls/Rounding.h"
+#include "conversions/Rounding.h"
 
 std::optional<double> snapToGrid(float coordinate, std::int16_t gridStep)
 {
-    const std::optional<std::int32_t> whole = controls::roundToInt32(coordinate);
+    const std::optional<std::int32_t> whole = conversions::roundToInt32(coordinate);
     if (!whole)
         return std::nullopt;
     // The remainder keeps the sign of the coordinate.

@@ -1,8 +1,9 @@
 #include "board/ListedPoint.h"
 
-#include "app/Window.h"
-#include "controls/Rounding.h"
-#include "controls/TextValue.h"
+#include "board/BoardLook.h"
+#include "conversions/Rounding.h"
+#include "conversions/TextValue.h"
+#include "window/Window.h"
 
 #include <optional>
 #include <string>
@@ -17,11 +18,11 @@ struct BoardPosition {
 std::optional<BoardPosition> listedPosition(Window& window, int row)
 {
     const std::int16_t step = window.worksheet().GridStep;
-    const double x = controls::textValue(window.List1(0).List(row)) * step;
+    const double x = conversions::textValue(window.List1(lists::X).List(row)) * step;
     const std::optional<std::int32_t> y =
-        controls::roundToInt32(controls::textValue(window.List1(1).List(row)) * step);
+        conversions::roundToInt32(conversions::textValue(window.List1(lists::Y).List(row)) * step);
     // x stays fractional, but must lie in the same range as y to be drawn.
-    if (!y || !controls::roundToInt32(x))
+    if (!y || !conversions::roundToInt32(x))
         return std::nullopt;
     return BoardPosition{x, *y};
 }
@@ -33,7 +34,7 @@ void reportHiddenPoint(Window& window, int row)
 {
     const std::string line = "Точка " + std::to_string(row + 1)
                              + ": координатите са твърде големи, за да се покаже на дъската.";
-    if (window.Text1(0).Text().find(line) == std::string::npos)
+    if (window.Text1(textBoxes::Report).Text().find(line) == std::string::npos)
         window.appendReportLine(line);
 }
 
@@ -47,4 +48,10 @@ void drawListedPoint(Window& window, int row, controls::Rgb colour)
         return;
     }
     window.Picture1().PSet(float(position->x), float(position->y), colour);
+}
+
+void drawListedPointsBlack(Window& window)
+{
+    for (int row = 0; row < window.List1(lists::X).ListCount(); ++row)
+        drawListedPoint(window, row, look::Black);
 }

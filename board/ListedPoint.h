@@ -8,3 +8,6 @@ class Window;
 // from the row's texts in the x and y lists. A row whose position lies
 // beyond any board gets a line in the report instead.
 void drawListedPoint(Window& window, int row, controls::Rgb colour);
+
+// Every listed point as a black dot, in the order of the rows.
+void drawListedPointsBlack(Window& window);

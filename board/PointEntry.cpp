@@ -1,20 +1,14 @@
 #include "board/PointEntry.h"
 
-#include "app/Window.h"
 #include "board/BoardLook.h"
 #include "board/GridSnap.h"
-#include "controls/NumberText.h"
-
-namespace {
-
-constexpr std::int16_t MaxPoints = 3;
-
-} // namespace
+#include "conversions/NumberText.h"
+#include "window/Window.h"
 
 void Picture1_MouseDown(Window& window, std::int16_t, std::int16_t, float X, float Y)
 {
     Worksheet& sheet = window.worksheet();
-    if (sheet.PointCount >= MaxPoints)
+    if (sheet.PointCount >= PointLimit)
         return;
 
     controls::Board& board = window.Picture1();
@@ -28,13 +22,13 @@ void Picture1_MouseDown(Window& window, std::int16_t, std::int16_t, float X, flo
     board.PSet(float(*xs), float(*ys));
 
     const std::string separator = window.decimalSeparator();
-    window.List1(0).AddItem(controls::doubleToText(*xs / sheet.GridStep, separator));
-    window.List1(1).AddItem(controls::doubleToText(*ys / sheet.GridStep, separator));
+    window.List1(lists::X).AddItem(conversions::doubleToText(*xs / sheet.GridStep, separator));
+    window.List1(lists::Y).AddItem(conversions::doubleToText(*ys / sheet.GridStep, separator));
     // Counted upwards from the bottom edge, from the press itself rather than
     // the crossing, in single precision.
-    window.List1(2).AddItem(controls::singleToText((sheet.BoardHeight - Y) / sheet.GridStep, separator));
+    window.List1(lists::UpwardY).AddItem(conversions::singleToText((sheet.BoardHeight - Y) / sheet.GridStep, separator));
 
     ++sheet.PointCount;
-    if (sheet.PointCount == MaxPoints)
-        window.Command1(0).SetEnabled(true);
+    if (sheet.PointCount == PointLimit)
+        window.Command1(buttons::Calculate).SetEnabled(true);
 }

@@ -1,8 +1,8 @@
 #include "board/PointSelection.h"
 
-#include "app/Window.h"
 #include "board/BoardLook.h"
 #include "board/ListedPoint.h"
+#include "window/Window.h"
 
 void List1_Click(Window& window, std::int16_t Index)
 {
@@ -11,12 +11,11 @@ void List1_Click(Window& window, std::int16_t Index)
         return;
 
     window.Picture1().SetDrawWidth(look::DotWidth);
-    for (int i = 0; i < window.List1(0).ListCount(); ++i)
-        drawListedPoint(window, i, look::Black);
+    drawListedPointsBlack(window);
     // Each change of selection raises that list's click at once, and this
     // handler runs again inside itself; it finds the same row and draws the
     // same picture, so the nesting needs no guard.
-    for (int list = 0; list < 3; ++list)
+    for (std::int16_t list = 0; list < lists::Count; ++list)
         window.List1(list).SetListIndex(row);
     drawListedPoint(window, row, look::DarkRed);
 }

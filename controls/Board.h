@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Pen.h"
 #include "controls/Rgb.h"
 
 #include <cstdint>
@@ -7,20 +8,6 @@
 #include <optional>
 
 namespace controls {
-
-enum class ScaleMode : std::int16_t {
-    Twips = 1,
-    Pixels = 3,
-};
-
-// Pen patterns; they show only while the pen is one pixel wide.
-enum class DrawStyle : std::int16_t {
-    Solid = 0,
-    Dash = 1,
-    Dot = 2,
-    DashDot = 3,
-    DashDotDot = 4,
-};
 
 // Mouse buttons and modifier keys as a mouse-down event reports them.
 namespace mouse {
@@ -33,21 +20,19 @@ inline constexpr std::int16_t AltMask = 4;
 } // namespace mouse
 
 // A picture box: a framed drawing surface that keeps a persistent image.
-// Coordinates are in the current scale unit, origin at the top-left of the
-// inner area (inside the border), x to the right, y downwards.
+// Coordinates are pixels, origin at the top-left of the inner area (inside
+// the border), x to the right, y downwards.
 class Board
 {
 public:
+    // Raised for every press of a mouse button on the inner area, except the
+    // second press of a double click: that one is a double click, which the
+    // board does not report. Presses on the border are not the board's.
     using MouseDownHandler =
         std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
 
     virtual ~Board() = default;
 
-    virtual void SetScaleMode(ScaleMode mode) = 0;
-    // With AutoRedraw on, everything drawn is kept and repainted from the
-    // board's own image whenever the board is uncovered.
-    virtual void SetAutoRedraw(bool on) = 0;
-    virtual bool AutoRedraw() const = 0;
     virtual float ScaleWidth() const = 0;
     virtual float ScaleHeight() const = 0;
 
@@ -61,8 +46,6 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) = 0;
     // With a pen w pixels wide, a filled round dot w pixels across.
     virtual void PSet(float x, float y, std::optional<Rgb> colour = {}) = 0;
-    // The colour of one pixel of the persistent image, in pixels.
-    virtual Rgb Point(int x, int y) const = 0;
 
     virtual void OnMouseDown(MouseDownHandler handler) = 0;
 };

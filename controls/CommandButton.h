@@ -4,6 +4,8 @@
 
 namespace controls {
 
+// A push button with a coloured face. The user clicks it with the mouse, or
+// with Space or Enter while it has the focus.
 class CommandButton
 {
 public:
@@ -13,7 +15,6 @@ public:
 
     // A disabled button is greyed and raises no click.
     virtual void SetEnabled(bool enabled) = 0;
-    virtual bool Enabled() const = 0;
 
     virtual void OnClick(ClickHandler handler) = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/PixelRect.h"
 #include "controls/Rgb.h"
 
 #include <optional>
@@ -14,13 +15,6 @@ enum class ControlKind {
     ListBox,
     CommandButton,
     TextBox,
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
 };
 
 // One control as it stands before any code of the program runs.
@@ -53,7 +47,8 @@ struct FormDescription {
     int clientHeight = 0;
     Rgb backColor;
     FontDescription font;
-    // Resource path of the window icon.
+    // Name of the window's icon among the program's resources; each toolkit
+    // finds it where it keeps its own.
     std::string icon;
     std::vector<ControlDescription> controls;
 };

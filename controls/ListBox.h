@@ -6,6 +6,10 @@
 namespace controls {
 
 // A list of text rows with at most one selected row.
+//
+// The user moves the selection with the mouse and the arrow, Home and End
+// keys, but never takes it away. In a list with no selected row the first
+// Down, Up or Home selects the first row and End the last.
 class ListBox
 {
 public:
@@ -25,7 +29,8 @@ public:
     // Selecting a different row raises the click event before this returns.
     virtual void SetListIndex(int row) = 0;
 
-    // Raised whenever the selected row changes, by the user or the program.
+    // Raised once for every change of the selected row, by the user or the
+    // program, and for nothing else.
     virtual void OnClick(ClickHandler handler) = 0;
 };
 

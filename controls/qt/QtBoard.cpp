@@ -1,5 +1,4 @@
 #include "controls/qt/QtBoard.h"
-#include "controls/qt/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,22 +6,6 @@
 namespace controls {
 
 namespace {
-
-// Twips are 1/1440 inch; at the 96 dots per inch the layout assumes, a
-// pixel is 15 twips.
-constexpr double TwipsPerPixel = 15.0;
-
-Qt::PenStyle toPenStyle(DrawStyle style)
-{
-    switch (style) {
-    case DrawStyle::Solid: return Qt::SolidLine;
-    case DrawStyle::Dash: return Qt::DashLine;
-    case DrawStyle::Dot: return Qt::DotLine;
-    case DrawStyle::DashDot: return Qt::DashDotLine;
-    case DrawStyle::DashDotDot: return Qt::DashDotDotLine;
-    }
-    return Qt::SolidLine;
-}
 
 std::int16_t toMouseButton(Qt::MouseButton button)
 {
@@ -47,97 +30,31 @@ std::int16_t toShiftState(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-QtBoard::QtBoard(QWidget* parent)
+QtBoard::QtBoard(int width, int height, QWidget* parent)
     : QFrame(parent)
+    , RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(BorderWidth);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitImageToInnerArea();
 }
 
-void QtBoard::SetScaleMode(ScaleMode mode)
+void QtBoard::imageChanged(const PixelRect& area)
 {
-    scaleMode_ = mode;
-}
-
-void QtBoard::SetAutoRedraw(bool on)
-{
-    autoRedraw_ = on;
-}
-
-bool QtBoard::AutoRedraw() const
-{
-    return autoRedraw_;
-}
-
-float QtBoard::ScaleWidth() const
-{
-    return float(image_.width() / pixelsPerUnit());
-}
-
-float QtBoard::ScaleHeight() const
-{
-    return float(image_.height() / pixelsPerUnit());
-}
-
-void QtBoard::SetBackColor(Rgb colour)
-{
-    backColor_ = colour;
-}
-
-void QtBoard::SetDrawWidth(std::int16_t pixels)
-{
-    drawWidth_ = std::max<std::int16_t>(pixels, 1);
-}
-
-void QtBoard::SetDrawStyle(DrawStyle style)
-{
-    drawStyle_ = style;
-}
-
-void QtBoard::Cls()
-{
-    image_.fill(toQColor(backColor_));
-    update();
-}
-
-void QtBoard::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
-{
-    QPainter painter(&image_);
-    painter.setPen(pen(colour));
-    painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
-    update();
-}
-
-void QtBoard::PSet(float x, float y, std::optional<Rgb> colour)
-{
-    QPainter painter(&image_);
-    painter.setPen(pen(colour));
-    // A pixel's centre lies half a pixel in; a round pen drawn there covers
-    // a disc centred on the pixel rather than on its top-left corner.
-    painter.drawPoint(toPixels(x, y) + QPointF(0.5, 0.5));
-    update();
-}
-
-Rgb QtBoard::Point(int x, int y) const
-{
-    const QColor colour = image_.pixelColor(x, y);
-    return Rgb{std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-               std::uint8_t(colour.blue())};
-}
-
-void QtBoard::OnMouseDown(MouseDownHandler handler)
-{
-    mouseDown_ = std::move(handler);
+    update(QRect(area.left, area.top, area.width, area.height).translated(contentsRect().topLeft()));
 }
 
 void QtBoard::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    const Raster& raster = image();
+    // The image is read where it lies, without a copy.
+    const QImage shown(reinterpret_cast<const uchar*>(raster.bits()), raster.width(), raster.height(),
+                       raster.width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    painter.setClipRegion(event->region() & contentsRect());
+    painter.drawImage(contentsRect().topLeft(), shown);
 }
 
 void QtBoard::mousePressEvent(QMouseEvent* event)
@@ -145,49 +62,18 @@ void QtBoard::mousePressEvent(QMouseEvent* event)
     QFrame::mousePressEvent(event);
     // The border is not part of the board: presses on it are not the board's.
     const QPoint position = event->position().toPoint();
-    if (!mouseDown_ || !contentsRect().contains(position))
+    if (!contentsRect().contains(position))
         return;
     const QPoint inner = position - contentsRect().topLeft();
-    const double unit = pixelsPerUnit();
-    mouseDown_(toMouseButton(event->button()), toShiftState(event->modifiers()),
-               float(inner.x() / unit), float(inner.y() / unit));
+    raiseMouseDown(toMouseButton(event->button()), toShiftState(event->modifiers()), float(inner.x()),
+                   float(inner.y()));
 }
 
-void QtBoard::resizeEvent(QResizeEvent* event)
+// The second press of a double click is a double click, not another press:
+// a pupil who double-clicks gets one point.
+void QtBoard::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QFrame::resizeEvent(event);
-    fitImageToInnerArea();
-}
-
-double QtBoard::pixelsPerUnit() const
-{
-    return scaleMode_ == ScaleMode::Pixels ? 1.0 : 1.0 / TwipsPerPixel;
-}
-
-QPointF QtBoard::toPixels(float x, float y) const
-{
-    const double unit = pixelsPerUnit();
-    return QPointF(x * unit, y * unit);
-}
-
-QPen QtBoard::pen(std::optional<Rgb> colour) const
-{
-    QPen pen(toQColor(colour.value_or(foreColor_)));
-    pen.setWidth(drawWidth_);
-    pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
-    pen.setStyle(drawWidth_ == 1 ? toPenStyle(drawStyle_) : Qt::SolidLine);
-    return pen;
-}
-
-void QtBoard::fitImageToInnerArea()
-{
-    const QSize inner = contentsRect().size().expandedTo(QSize(1, 1));
-    if (image_.size() == inner)
-        return;
-    QImage resized(inner, QImage::Format_RGB32);
-    resized.fill(toQColor(backColor_));
-    QPainter(&resized).drawImage(0, 0, image_);
-    image_ = resized;
+    event->accept();
 }
 
 } // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/qt/QtCommandButton.h"
 
+#include <QKeyEvent>
+
 namespace controls {
 
 namespace {
@@ -37,14 +39,19 @@ void QtCommandButton::SetEnabled(bool enabled)
     setEnabled(enabled);
 }
 
-bool QtCommandButton::Enabled() const
-{
-    return isEnabled();
-}
-
 void QtCommandButton::OnClick(ClickHandler handler)
 {
     click_ = std::move(handler);
+}
+
+void QtCommandButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace controls

@@ -8,7 +8,7 @@
 namespace controls {
 
 // A push button whose face shows its own background colour, greyed
-// caption while disabled.
+// caption while disabled. Enter clicks it as Space does.
 class QtCommandButton : public QPushButton, public CommandButton
 {
     Q_OBJECT
@@ -17,9 +17,11 @@ public:
     QtCommandButton(const QString& caption, Rgb face, QWidget* parent = nullptr);
 
     void SetEnabled(bool enabled) override;
-    bool Enabled() const override;
 
     void OnClick(ClickHandler handler) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ClickHandler click_;

@@ -1,8 +1,8 @@
 #include "controls/qt/QtForm.h"
 
 #include "controls/qt/QtBoard.h"
-#include "controls/qt/QtColour.h"
 #include "controls/qt/QtCommandButton.h"
+#include "controls/qt/QtConvert.h"
 #include "controls/qt/QtListBox.h"
 #include "controls/qt/QtTextBox.h"
 
@@ -24,13 +24,6 @@ QString objectNameOf(const ControlDescription& control)
     return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
 }
 
-// Captions keep the CR LF line ends of the old platform; Qt breaks lines
-// at a bare line feed.
-QString displayText(const std::string& text)
-{
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 void paintBackground(QWidget* widget, Rgb colour)
 {
     QPalette palette = widget->palette();
@@ -41,7 +34,7 @@ void paintBackground(QWidget* widget, Rgb colour)
 
 QLabel* createLabel(const ControlDescription& control, QWidget* parent)
 {
-    auto* label = new QLabel(displayText(control.text), parent);
+    auto* label = new QLabel(toDisplayText(control.text), parent);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
     QPalette palette = label->palette();
@@ -71,8 +64,6 @@ QtForm::QtForm(const FormDescription& description)
         widget->setObjectName(objectNameOf(control));
         widget->setGeometry(control.bounds.left, control.bounds.top, control.bounds.width,
                             control.bounds.height);
-        if (auto* board = qobject_cast<QtBoard*>(widget))
-            board->fitImageToInnerArea();
         if (control.backColor)
             paintBackground(widget, *control.backColor);
         widget->setVisible(control.visible);
@@ -100,7 +91,7 @@ void QtForm::applyWindowLook(const FormDescription& description)
     setFont(font);
 
     if (!description.icon.empty())
-        setWindowIcon(QIcon(QString::fromStdString(description.icon)));
+        setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromStdString(description.icon))));
 }
 
 QWidget* QtForm::createControl(const ControlDescription& control)
@@ -108,11 +99,11 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     const Key key{control.name, control.index};
     switch (control.kind) {
     case ControlKind::PictureBox:
-        return boards_[key] = new QtBoard(this);
+        return boards_[key] = new QtBoard(control.bounds.width, control.bounds.height, this);
     case ControlKind::ListBox:
         return lists_[key] = new QtListBox(this);
     case ControlKind::CommandButton:
-        return buttons_[key] = new QtCommandButton(displayText(control.text),
+        return buttons_[key] = new QtCommandButton(toDisplayText(control.text),
                                                    control.backColor.value_or(Rgb{}), this);
     case ControlKind::TextBox: {
         auto* box = new QtTextBox(this);

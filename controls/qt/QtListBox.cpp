@@ -1,5 +1,6 @@
 #include "controls/qt/QtListBox.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace controls {
@@ -64,6 +65,19 @@ void QtListBox::SetListIndex(int row)
 void QtListBox::OnClick(ClickHandler handler)
 {
     click_ = std::move(handler);
+}
+
+// With no row selected, Qt would move on from the current row, which it keeps
+// even without a selection; the first key selects the first or last row.
+void QtListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool moves = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home || key == Qt::Key_End;
+    if (moves && ListIndex() < 0 && count() > 0) {
+        SetListIndex(key == Qt::Key_End ? count() - 1 : 0);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 // The user moves the selection from row to row but never takes it away: Qt

@@ -27,6 +27,7 @@ public:
     void OnClick(ClickHandler handler) override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
 

@@ -1,5 +1,7 @@
 #include "controls/qt/QtTextBox.h"
 
+#include "controls/qt/QtConvert.h"
+
 namespace controls {
 
 QtTextBox::QtTextBox(QWidget* parent)
@@ -22,9 +24,7 @@ std::string QtTextBox::Text() const
 void QtTextBox::SetText(const std::string& text)
 {
     text_ = text;
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    setPlainText(toDisplayText(text));
 }
 
 } // namespace controls

@@ -1,0 +1,325 @@
+#include "controls/Raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace controls {
+
+namespace {
+
+using Coordinate = std::int64_t;
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+struct PixelPoint {
+    Coordinate x = 0;
+    Coordinate y = 0;
+};
+
+// Inclusive bounds of the pixels worth visiting.
+struct Box {
+    Coordinate left = 0;
+    Coordinate top = 0;
+    Coordinate right = 0;
+    Coordinate bottom = 0;
+
+    bool contains(Coordinate x, Coordinate y) const
+    {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    }
+};
+
+// A board's pen width is a 16-bit number; the cap also bounds the work of a
+// line however wide a pen is asked for.
+constexpr int WidestPen = 32767;
+
+// End points up to this far off are drawn exactly: every pixel position of
+// such a line fits comfortably in 64-bit arithmetic.
+constexpr double ExactLimit = 2147483647.0;
+// Lines reaching further are first cut down to this square around the image.
+constexpr double CutLimit = 1073741824.0;
+// A whole number of periods of every pen pattern below, so a far-off start
+// that is cut away can be replaced by the steps it leaves over.
+constexpr int PatternsPeriod = 36;
+
+constexpr std::uint32_t toBits(Rgb colour)
+{
+    return 0xFF000000u | std::uint32_t(colour.red) << 16 | std::uint32_t(colour.green) << 8
+           | colour.blue;
+}
+
+constexpr Rgb toRgb(std::uint32_t bits)
+{
+    return Rgb{std::uint8_t(bits >> 16), std::uint8_t(bits >> 8), std::uint8_t(bits)};
+}
+
+int penWidth(int width)
+{
+    return std::clamp(width, 1, WidestPen);
+}
+
+// The pattern of a one-pixel pen, one character a pixel, with Qt's lengths.
+std::string_view dashesOf(DrawStyle style)
+{
+    switch (style) {
+    case DrawStyle::Solid: return "#";
+    case DrawStyle::Dash: return "####..";
+    case DrawStyle::Dot: return "#..";
+    case DrawStyle::DashDot: return "####..#..";
+    case DrawStyle::DashDotDot: return "####..#..#..";
+    }
+    return "#";
+}
+
+// Halves go upwards. floor(c + 0.5) would carry 0.49999999999999994 to 1.
+double roundHalfUp(double c)
+{
+    const double below = std::floor(c);
+    return c - below >= 0.5 ? below + 1 : below;
+}
+
+std::optional<PixelPoint> exactPixel(Point p)
+{
+    const double x = roundHalfUp(p.x);
+    const double y = roundHalfUp(p.y);
+    if (!(std::fabs(x) <= ExactLimit && std::fabs(y) <= ExactLimit))
+        return std::nullopt;
+    return PixelPoint{Coordinate(x), Coordinate(y)};
+}
+
+bool isSteep(PixelPoint from, PixelPoint to)
+{
+    return std::abs(to.y - from.y) > std::abs(to.x - from.x);
+}
+
+// Keeps the part of segment a–b on the image's side of the line where
+// `along` equals `edge`; false when nothing is left. The end moved onto the
+// edge gets the edge exactly and the other coordinate by interpolation, in
+// halves so that no difference of two huge coordinates overflows.
+bool keepInside(Point& a, Point& b, double Point::*along, double Point::*across, double edge)
+{
+    const auto beyond = [&](const Point& p) { return edge < 0 ? p.*along < edge : p.*along > edge; };
+    if (beyond(a) && beyond(b))
+        return false;
+    const auto moveOntoEdge = [&](Point& outside, const Point& inside) {
+        const double share = (edge * 0.5 - outside.*along * 0.5)
+                             / (inside.*along * 0.5 - outside.*along * 0.5);
+        const double halfShift = share * (inside.*across * 0.5 - outside.*across * 0.5);
+        outside.*across += halfShift;
+        outside.*across += halfShift;
+        outside.*along = edge;
+    };
+    if (beyond(a))
+        moveOntoEdge(a, b);
+    else if (beyond(b))
+        moveOntoEdge(b, a);
+    return true;
+}
+
+// The pixels a line runs between, and the pattern steps that came before its
+// first pixel because a far-off start was cut away.
+struct PixelLine {
+    PixelPoint from;
+    PixelPoint to;
+    int stepsBefore = 0;
+};
+
+std::optional<PixelLine> toPixelLine(Point from, Point to)
+{
+    if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x)
+        || !std::isfinite(to.y))
+        return std::nullopt;
+    const auto exactFrom = exactPixel(from);
+    const auto exactTo = exactPixel(to);
+    if (exactFrom && exactTo)
+        return PixelLine{*exactFrom, *exactTo};
+
+    Point a = from;
+    Point b = to;
+    for (const double edge : {-CutLimit, CutLimit}) {
+        if (!keepInside(a, b, &Point::x, &Point::y, edge) || !keepInside(a, b, &Point::y, &Point::x, edge))
+            return std::nullopt;
+    }
+    const auto cutFrom = exactPixel(a);
+    const auto cutTo = exactPixel(b);
+    if (!cutFrom || !cutTo)
+        return std::nullopt;
+    const double Point::*major = isSteep(*cutFrom, *cutTo) ? &Point::y : &Point::x;
+    const double skipped = std::fabs(roundHalfUp(a.*major) - roundHalfUp(from.*major));
+    return PixelLine{*cutFrom, *cutTo, int(std::fmod(skipped, PatternsPeriod))};
+}
+
+// The pixels of a one-pixel line: one for each step along the axis the line
+// spans more of, on the pixel the exact line across it rounds to, halves
+// upwards like any coordinate. Rounding the exact position, rather than
+// carrying an error term from the start, gives the same pixels whichever end
+// the line is drawn from, and lets a clipped line start anywhere along it.
+class LinePath
+{
+public:
+    LinePath(PixelPoint from, PixelPoint to)
+        : steep_(isSteep(from, to)),
+          major_(steep_ ? from.y : from.x),
+          minor_(steep_ ? from.x : from.y),
+          majorEnd_(steep_ ? to.y : to.x),
+          rise_((steep_ ? to.x : to.y) - minor_),
+          length_(std::uint64_t(std::abs(majorEnd_ - major_)))
+    {
+    }
+
+    // Calls visit(x, y, steps) for each pixel of the line inside `box`, with
+    // the steps from the first point.
+    template<typename Visit>
+    void forEachIn(const Box& box, Visit visit) const
+    {
+        const Coordinate low = std::max(std::min(major_, majorEnd_), steep_ ? box.top : box.left);
+        const Coordinate high = std::min(std::max(major_, majorEnd_), steep_ ? box.bottom : box.right);
+        for (Coordinate major = low; major <= high; ++major) {
+            const auto steps = std::uint64_t(std::abs(major - major_));
+            const Coordinate minor = minorAt(steps);
+            const Coordinate x = steep_ ? minor : major;
+            const Coordinate y = steep_ ? major : minor;
+            if (box.contains(x, y))
+                visit(x, y, steps);
+        }
+    }
+
+private:
+    // Exact: end points within 32 bits keep both factors below 2^32, so the
+    // product fits in 64 unsigned bits.
+    Coordinate minorAt(std::uint64_t steps) const
+    {
+        if (length_ == 0)
+            return minor_;
+        const std::uint64_t product = steps * std::uint64_t(std::abs(rise_));
+        const auto whole = Coordinate(product / length_);
+        const std::uint64_t twiceRest = 2 * (product % length_);
+        if (rise_ >= 0)
+            return minor_ + whole + (twiceRest >= length_ ? 1 : 0);
+        return minor_ - whole - (twiceRest > length_ ? 1 : 0);
+    }
+
+    bool steep_;
+    Coordinate major_;
+    Coordinate minor_;
+    Coordinate majorEnd_;
+    Coordinate rise_;
+    std::uint64_t length_;
+};
+
+// Exact for every width up to WidestPen: the argument stays below 2^52.
+Coordinate integerSquareRoot(Coordinate n)
+{
+    return Coordinate(std::sqrt(double(n)));
+}
+
+} // namespace
+
+Raster::Raster(int width, int height, Rgb background)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(std::size_t(width_) * std::size_t(height_))
+{
+    fill(background);
+}
+
+Rgb Raster::pixel(int x, int y) const
+{
+    if (x < 0 || x >= width_ || y < 0 || y >= height_)
+        return Rgb{};
+    return toRgb(pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]);
+}
+
+void Raster::fill(Rgb colour)
+{
+    std::fill(pixels_.begin(), pixels_.end(), toBits(colour));
+    changed_ = PixelRect{0, 0, width_, height_};
+}
+
+void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
+{
+    const std::optional<PixelLine> pixels = toPixelLine({x1, y1}, {x2, y2});
+    if (!pixels)
+        return;
+    const int width = penWidth(pen.width);
+    const std::string_view dashes = width == 1 ? dashesOf(pen.style) : "#";
+    // A dot centred this far outside the image can still reach into it.
+    const Coordinate reach = width / 2;
+    const Box visible{-reach, -reach, width_ - 1 + reach, height_ - 1 + reach};
+    const std::uint32_t colour = toBits(pen.colour);
+    LinePath(pixels->from, pixels->to).forEachIn(visible, [&](Coordinate x, Coordinate y, std::uint64_t steps) {
+        if (dashes[(steps + std::uint64_t(pixels->stepsBefore)) % dashes.size()] == '#')
+            stamp(x, y, width, colour);
+    });
+}
+
+void Raster::dot(double x, double y, Rgb colour, int width)
+{
+    // A centre too far off to be drawn exactly is too far off to reach the image.
+    if (const auto centre = exactPixel({x, y}))
+        stamp(centre->x, centre->y, penWidth(width), toBits(colour));
+}
+
+PixelRect Raster::takeChangedArea()
+{
+    return std::exchange(changed_, PixelRect{});
+}
+
+// The pixels whose centres lie inside a circle `width` pixels across. An odd
+// width centres the circle on the pixel's centre: width 1 is the pixel alone,
+// 3 a 3 × 3 square, 5 rows of 3, 5, 5, 5, 3 (Qt's round-capped point). An even
+// width cannot be centred on a pixel; its circle is centred on the pixel's
+// lower right corner, so 2 is a 2 × 2 square and 4 rows of 2, 4, 4, 2 that
+// reach one pixel further right and down, as Qt's even-width points do.
+// Distances are counted in half pixels, where every comparison is exact.
+void Raster::stamp(std::int64_t x, std::int64_t y, int width, std::uint32_t colour)
+{
+    const Coordinate offCentre = 1 - width % 2;
+    const Coordinate squaredWidth = Coordinate(width) * width;
+    const Coordinate top = std::max<Coordinate>(y - (width - 1) / 2, 0);
+    const Coordinate bottom = std::min<Coordinate>(y + width / 2, height_ - 1);
+    for (Coordinate row = top; row <= bottom; ++row) {
+        const Coordinate across = 2 * (row - y) - offCentre;
+        // The widest half-pixel distance along the row that is still inside
+        // the circle and that a pixel centre can have: odd for even widths.
+        Coordinate along = integerSquareRoot(squaredWidth - across * across - 1);
+        if ((along - offCentre) % 2 != 0)
+            --along;
+        if (along >= 0)
+            fillSpan(row, x + (offCentre - along) / 2, x + (offCentre + along) / 2, colour);
+    }
+}
+
+void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t colour)
+{
+    if (y < 0 || y >= height_)
+        return;
+    const int first = int(std::max<Coordinate>(left, 0));
+    const int last = int(std::min<Coordinate>(right, width_ - 1));
+    if (first > last)
+        return;
+    const auto row = pixels_.begin() + std::ptrdiff_t(y) * width_;
+    std::fill(row + first, row + last + 1, colour);
+    markChanged(first, int(y), last, int(y));
+}
+
+void Raster::markChanged(int left, int top, int right, int bottom)
+{
+    if (!changed_.empty()) {
+        left = std::min(left, changed_.left);
+        top = std::min(top, changed_.top);
+        right = std::max(right, changed_.left + changed_.width - 1);
+        bottom = std::max(bottom, changed_.top + changed_.height - 1);
+    }
+    changed_ = PixelRect{left, top, right - left + 1, bottom - top + 1};
+}
+
+} // namespace controls

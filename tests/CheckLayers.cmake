@@ -1,0 +1,55 @@
+# Checks that includes run one way between the program's folders, from the
+# top (app) down to the ground (controls, conversions), and that no Qt header
+# is included outside the Qt backend, its test driver and the benchmarks.
+#   cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
+
+cmake_policy(SET CMP0057 NEW)
+
+set(allowed_controls controls)
+set(allowed_conversions conversions)
+set(allowed_geometry geometry)
+set(allowed_window window controls conversions geometry)
+set(allowed_board board window controls conversions geometry)
+set(allowed_calculation calculation window controls conversions geometry)
+set(allowed_app app board calculation window controls conversions geometry resources)
+set(allowed_controls/qt controls)
+set(allowed_controls/win32 controls resources)
+
+set(failures "")
+foreach(folder controls conversions geometry window board calculation app controls/qt controls/win32)
+    file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+    foreach(source ${sources})
+        file(STRINGS "${source}" includes REGEX "^#include \"[^\"]+\"")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^#include \"([^\"]+)/[^/\"]+\".*" "\\1" included "${line}")
+            if(included STREQUAL line)
+                continue()
+            endif()
+            # A toolkit's folder may include its own files.
+            if(included STREQUAL folder)
+                continue()
+            endif()
+            string(REGEX REPLACE "/.*" "" included_top "${included}")
+            if(NOT included_top IN_LIST allowed_${folder} OR included MATCHES "^controls/(qt|win32)")
+                list(APPEND failures "${source}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+file(GLOB_RECURSE all_sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+foreach(source ${all_sources})
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
+    if(relative MATCHES "^(controls/qt|tests/qt|bench|build)")
+        continue()
+    endif()
+    file(STRINGS "${source}" qt_includes REGEX "^#include <Q")
+    if(qt_includes)
+        list(APPEND failures "${relative}: includes Qt")
+    endif()
+endforeach()
+
+if(failures)
+    list(JOIN failures "\n" report)
+    message(FATAL_ERROR "Includes that run the wrong way:\n${report}")
+endif()

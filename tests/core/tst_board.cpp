@@ -1,0 +1,151 @@
+#include "board/BoardGrid.h"
+#include "board/GridSnap.h"
+#include "controls/RasterBoard.h"
+#include "controls/UserLocale.h"
+#include "window/Window.h"
+
+#include <doctest/doctest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A board that remembers what it was asked to draw, to count the grid lines
+// that the image clips away.
+class RecordingBoard : public controls::RasterBoard
+{
+public:
+    struct Stroke {
+        float x1, y1, x2, y2;
+        std::optional<controls::Rgb> colour;
+        std::int16_t width;
+        controls::DrawStyle style;
+    };
+
+    using RasterBoard::RasterBoard;
+
+    void SetDrawWidth(std::int16_t pixels) override
+    {
+        width_ = pixels;
+        RasterBoard::SetDrawWidth(pixels);
+    }
+    void SetDrawStyle(controls::DrawStyle style) override
+    {
+        style_ = style;
+        RasterBoard::SetDrawStyle(style);
+    }
+    void Line(float x1, float y1, float x2, float y2, std::optional<controls::Rgb> colour) override
+    {
+        strokes.push_back({x1, y1, x2, y2, colour, width_, style_});
+        RasterBoard::Line(x1, y1, x2, y2, colour);
+    }
+
+    std::vector<Stroke> strokes;
+
+protected:
+    void imageChanged(const controls::PixelRect&) override {}
+
+private:
+    std::int16_t width_ = 5;
+    controls::DrawStyle style_ = controls::DrawStyle::Solid;
+};
+
+struct NoList : controls::ListBox {
+    void AddItem(const std::string&) override {}
+    void RemoveItem(int) override {}
+    void Clear() override {}
+    std::string List(int) const override { return {}; }
+    int ListCount() const override { return 0; }
+    int ListIndex() const override { return -1; }
+    void SetListIndex(int) override {}
+    void OnClick(ClickHandler) override {}
+};
+
+struct NoButton : controls::CommandButton {
+    void SetEnabled(bool) override {}
+    void OnClick(ClickHandler) override {}
+};
+
+struct NoText : controls::TextBox {
+    std::string Text() const override { return {}; }
+    void SetText(const std::string&) override {}
+};
+
+// A window whose only real control is the board.
+class BoardOnlyForm : public controls::Form
+{
+public:
+    explicit BoardOnlyForm(RecordingBoard& board)
+        : board_(board)
+    {
+    }
+
+    controls::Board& board(std::string_view, int) override { return board_; }
+    controls::ListBox& listBox(std::string_view, int) override { return list_; }
+    controls::CommandButton& commandButton(std::string_view, int) override { return button_; }
+    controls::TextBox& textBox(std::string_view, int) override { return text_; }
+    void Show() override {}
+
+private:
+    RecordingBoard& board_;
+    NoList list_;
+    NoButton button_;
+    NoText text_;
+};
+
+} // namespace
+
+// The core's tests are a toolkit of their own, with a point for decimals.
+std::string controls::userDecimalSeparator()
+{
+    return ".";
+}
+
+TEST_SUITE("board")
+{
+
+// The last line's number is rounded, ties to even, so it may name a line
+// beyond the far edge; the lines span the size recorded at start-up.
+TEST_CASE("the grid's line count is rounded half to even")
+{
+    const std::vector<std::pair<int, int>> heights{{229, 12}, {230, 13}, {240, 13}, {250, 13}, {270, 15}};
+    for (const auto& [height, horizontalLines] : heights) {
+        CAPTURE(height);
+        RecordingBoard board(343, height);
+        BoardOnlyForm form(board);
+        Window window(form);
+        window.worksheet().GridStep = 20;
+        window.worksheet().BoardWidth = 343;
+        window.worksheet().BoardHeight = float(height);
+        DrawGrid(window);
+
+        // 343 / 20 = 17.15: eighteen vertical lines, x = 0 to 340, drawn after
+        // the horizontal ones; all in black dash-dot-dot.
+        REQUIRE(board.strokes.size() == std::size_t(horizontalLines + 18));
+        for (int i = 0; i < int(board.strokes.size()); ++i) {
+            const RecordingBoard::Stroke& stroke = board.strokes[i];
+            const bool horizontal = i < horizontalLines;
+            const float at = float((horizontal ? i : i - horizontalLines) * 20);
+            CHECK(stroke.x1 == (horizontal ? 0.0f : at));
+            CHECK(stroke.y1 == (horizontal ? at : 0.0f));
+            CHECK(stroke.x2 == (horizontal ? 343.0f : at));
+            CHECK(stroke.y2 == (horizontal ? at : float(height)));
+            CHECK(stroke.colour == controls::Rgb{});
+            CHECK(stroke.width == 1);
+            CHECK(stroke.style == controls::DrawStyle::DashDotDot);
+        }
+    }
+}
+
+// A fractional coordinate is rounded, ties to even, only to find the
+// remainder; the fraction itself stays.
+TEST_CASE("snapping keeps a fraction and the remainder's sign")
+{
+    CHECK(snapToGrid(149.5f, 20) == 159.5);
+    CHECK(snapToGrid(150.5f, 20) == 160.5);
+    CHECK(snapToGrid(-15.0f, 20) == 0.0);
+    CHECK(!snapToGrid(3e9f, 20));
+}
+
+} // TEST_SUITE

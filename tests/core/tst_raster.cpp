@@ -1,0 +1,248 @@
+#include "controls/Raster.h"
+
+#include <doctest/doctest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+using controls::DrawStyle;
+using controls::Pen;
+using controls::PixelRect;
+using controls::Raster;
+using controls::Rgb;
+
+namespace {
+
+constexpr Rgb White{255, 255, 255};
+constexpr Rgb Black{0, 0, 0};
+// The board's size in the program.
+constexpr int BoardWidth = 343;
+constexpr int BoardHeight = 229;
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+
+Pen pen(DrawStyle style, int width = 1)
+{
+    return Pen{Black, width, style};
+}
+
+// The pixels from (x, y) on, `count` of them one `step` apart: '#' for
+// black, '.' for white.
+std::string trace(const Raster& raster, std::pair<int, int> from, std::pair<int, int> step, int count)
+{
+    std::string drawn;
+    for (int i = 0; i < count; ++i)
+        drawn += raster.pixel(from.first + i * step.first, from.second + i * step.second) == Black ? '#' : '.';
+    return drawn;
+}
+
+// The rows of a rectangle of pixels, top first.
+std::vector<std::string> rows(const Raster& raster, PixelRect area)
+{
+    std::vector<std::string> drawn;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        drawn.push_back(trace(raster, {area.left, y}, {1, 0}, area.width));
+    return drawn;
+}
+
+std::vector<std::uint32_t> pixelsOf(const Raster& raster)
+{
+    return {raster.bits(), raster.bits() + std::size_t(raster.width()) * std::size_t(raster.height())};
+}
+
+} // namespace
+
+// What Qt drew for the same lines: the rhythm runs from the first point, in
+// either direction, and both end points are drawn.
+TEST_CASE("a one-pixel pen follows its pattern along horizontal and vertical lines")
+{
+    struct Row {
+        DrawStyle style;
+        const char* forwards;
+        const char* backwards;
+    };
+    const Row table[] = {
+        {DrawStyle::Solid, "##########################", "##########################"},
+        {DrawStyle::Dash, "####..####..####..####..##", "##..####..####..####..####"},
+        {DrawStyle::Dot, "#..#..#..#..#..#..#..#..#.", ".#..#..#..#..#..#..#..#..#"},
+        {DrawStyle::DashDot, "####..#..####..#..####..#.", ".#..####..#..####..#..####"},
+        {DrawStyle::DashDotDot, "####..#..#..####..#..#..##", "##..#..#..####..#..#..####"},
+    };
+    for (const Row& row : table) {
+        CAPTURE(int(row.style));
+        Raster raster(30, 30, White);
+        raster.line(0, 0, 25, 0, pen(row.style));
+        raster.line(25, 1, 0, 1, pen(row.style));
+        raster.line(0, 2, 0, 27, pen(row.style));
+        raster.line(1, 27, 1, 2, pen(row.style));
+        CHECK(trace(raster, {0, 0}, {1, 0}, 27) == row.forwards + std::string("."));
+        CHECK(trace(raster, {0, 1}, {1, 0}, 27) == row.backwards + std::string("."));
+        CHECK(trace(raster, {0, 2}, {0, 1}, 26) == row.forwards);
+        CHECK(trace(raster, {1, 2}, {0, 1}, 26) == row.backwards);
+    }
+}
+
+TEST_CASE("a diagonal line has one pixel for each step along its longer side")
+{
+    Raster raster(8, 4, White);
+    raster.line(0, 0, 7, 3, pen(DrawStyle::Solid));
+    CHECK(rows(raster, {0, 0, 8, 4}) == std::vector<std::string>{"##......", "..##....", "....##..", "......##"});
+    raster.fill(White);
+    raster.line(7, 3, 0, 0, pen(DrawStyle::Dash));
+    CHECK(rows(raster, {0, 0, 8, 4}) == std::vector<std::string>{"#.......", "..#.....", "....##..", "......##"});
+}
+
+// Ties between two pixels must not depend on the direction: (0,0)-(6,3) has them.
+TEST_CASE("a solid line covers the same pixels whichever end it starts from")
+{
+    const std::pair<int, int> ends[] = {{6, 3}, {3, 6}, {-3, 6}, {-6, 3}, {-6, -3}, {-3, -6}, {3, -6}, {6, -3},
+                                        {5, 0}, {0, 5}, {-5, 0}, {0, -5}, {4, 4}, {-4, 4}, {9, 1}, {2, -9}};
+    for (const auto& [dx, dy] : ends) {
+        CAPTURE(dx);
+        CAPTURE(dy);
+        Raster forwards(21, 21, White);
+        Raster backwards(21, 21, White);
+        forwards.line(10, 10, 10 + dx, 10 + dy, pen(DrawStyle::Solid));
+        backwards.line(10 + dx, 10 + dy, 10, 10, pen(DrawStyle::Solid));
+        CHECK(pixelsOf(forwards) == pixelsOf(backwards));
+        const PixelRect area = forwards.takeChangedArea();
+        CHECK(std::max(area.width, area.height) == std::max(std::abs(dx), std::abs(dy)) + 1);
+    }
+}
+
+// Width 5 is Qt's round-capped point exactly; the others follow the same rule.
+TEST_CASE("a dot is round and centred on its pixel")
+{
+    struct Row {
+        int width;
+        std::vector<std::string> pixels;
+    };
+    const Row table[] = {
+        {1, {".....", ".....", "..#..", ".....", "....."}},
+        {2, {".....", ".....", "..##.", "..##.", "....."}},
+        {3, {".....", ".###.", ".###.", ".###.", "....."}},
+        {5, {".###.", "#####", "#####", "#####", ".###."}},
+    };
+    for (const Row& row : table) {
+        CAPTURE(row.width);
+        Raster raster(9, 9, White);
+        raster.dot(4, 4, Black, row.width);
+        CHECK(rows(raster, {2, 2, 5, 5}) == row.pixels);
+        CHECK(std::count(pixelsOf(raster).begin(), pixelsOf(raster).end(), 0xFF000000u) > 0);
+    }
+}
+
+TEST_CASE("a dot at an edge or a corner keeps only its part inside the image")
+{
+    struct Row {
+        double x;
+        double y;
+        PixelRect changed;
+    };
+    const Row table[] = {
+        {0, 0, {0, 0, 3, 3}},
+        {342, 228, {340, 226, 3, 3}},
+        {1, 100, {0, 98, 4, 5}},
+        {100, 227, {98, 225, 5, 4}},
+        {-2, 50, {0, 49, 1, 3}},
+        {-3, 50, {}},
+        {1e300, 5, {}},
+        {NotANumber, 5, {}},
+    };
+    for (const Row& row : table) {
+        CAPTURE(row.x);
+        CAPTURE(row.y);
+        Raster raster(BoardWidth, BoardHeight, White);
+        raster.takeChangedArea();
+        raster.dot(row.x, row.y, Black, 5);
+        CHECK(raster.takeChangedArea() == row.changed);
+    }
+    Raster raster(BoardWidth, BoardHeight, White);
+    raster.dot(0, 0, Black, 5);
+    CHECK(rows(raster, {0, 0, 4, 4}) == std::vector<std::string>{"###.", "###.", "##..", "...."});
+}
+
+// Only the pixels inside the image are visited, yet they are those of the
+// whole line, with its pattern counted from its real first point.
+TEST_CASE("a line reaching far outside the image draws what a short one along it draws")
+{
+    struct Row {
+        double x1, y1, x2, y2;
+        double shortX1, shortY1, shortX2, shortY2;
+        DrawStyle style;
+    };
+    const Row table[] = {
+        // 1 000 000 is 83 333 periods of twelve and four pixels more.
+        {-1e6, 3, 1e6, 3, -4, 3, 400, 3, DrawStyle::DashDotDot},
+        {400, 1e6 - 1, 400, -1e6, 400, 299, 400, -4, DrawStyle::DashDotDot},
+        {-3e6, -1e6, 3e6, 1e6, -300, -100, 600, 200, DrawStyle::DashDotDot},
+        {-1e9, 5, 1e9, 7, -400, 6, 400, 6, DrawStyle::Solid},
+        {-2147483647.0, 0, 2147483647.0, 229, -400, 114, 400, 114, DrawStyle::Solid},
+        {-3e38, 5, 3e38, 5, 0, 5, 342, 5, DrawStyle::Solid},
+    };
+    for (const Row& row : table) {
+        CAPTURE(row.x1);
+        CAPTURE(row.y1);
+        Raster far(BoardWidth, BoardHeight, White);
+        Raster near(BoardWidth, BoardHeight, White);
+        far.line(row.x1, row.y1, row.x2, row.y2, pen(row.style));
+        near.line(row.shortX1, row.shortY1, row.shortX2, row.shortY2, pen(row.style));
+        CHECK(pixelsOf(far) == pixelsOf(near));
+    }
+}
+
+TEST_CASE("a line that misses the image, or has no place, draws nothing")
+{
+    const double lines[][4] = {
+        {0, 240, 343, 240},
+        {-1e9, -5, 1e9, -7},
+        {3e38, 0, 3e38, 229},
+        {NotANumber, 0, 10, 10},
+        {0, 0, Infinity, 10},
+        {-Infinity, 5, Infinity, 5},
+    };
+    for (const auto& ends : lines) {
+        CAPTURE(ends[0]);
+        CAPTURE(ends[1]);
+        Raster raster(BoardWidth, BoardHeight, White);
+        raster.takeChangedArea();
+        raster.line(ends[0], ends[1], ends[2], ends[3], pen(DrawStyle::Solid, 3));
+        CHECK(raster.takeChangedArea().empty());
+    }
+    // Nothing sensible can be drawn here; it must only end.
+    Raster raster(BoardWidth, BoardHeight, White);
+    raster.line(-1.7e308, -1.7e308, 1.7e308, 1.7e308, pen(DrawStyle::Dot));
+    raster.line(-1e300, 1e300, 1e300, -1e300, pen(DrawStyle::Solid, 7));
+}
+
+TEST_CASE("a wide pen is solid and round along the whole line")
+{
+    Raster raster(12, 7, White);
+    raster.line(3, 3, 8, 3, pen(DrawStyle::Dot, 5));
+    CHECK(rows(raster, {0, 0, 12, 7}) == std::vector<std::string>{
+        "............",
+        "..########..",
+        ".##########.",
+        ".##########.",
+        ".##########.",
+        "..########..",
+        "............",
+    });
+}
+
+TEST_CASE("the changed area holds every pixel drawn since it was last taken")
+{
+    Raster raster(BoardWidth, BoardHeight, White);
+    CHECK(raster.takeChangedArea() == PixelRect{0, 0, BoardWidth, BoardHeight});
+    CHECK(raster.takeChangedArea().empty());
+    raster.line(20, 30, 10, 35, pen(DrawStyle::Dash));
+    raster.dot(340, 2, Black, 5);
+    CHECK(raster.takeChangedArea() == PixelRect{10, 0, 333, 36});
+    raster.line(-10, -10, -10, 500, pen(DrawStyle::Solid, 5));
+    CHECK(raster.takeChangedArea().empty());
+    raster.fill(Black);
+    CHECK(raster.takeChangedArea() == PixelRect{0, 0, BoardWidth, BoardHeight});
+}

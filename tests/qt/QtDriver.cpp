@@ -1,0 +1,186 @@
+#include "tests/qt/QtDriver.h"
+
+#include "controls/qt/QtBoard.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+QWidgetList programWindows()
+{
+    QWidgetList windows;
+    for (QWidget* candidate : QApplication::topLevelWidgets()) {
+        if (candidate->objectName() == QLatin1String("Drelvik"))
+            windows << candidate;
+    }
+    return windows;
+}
+
+Qt::MouseButton toQtButton(std::int16_t button)
+{
+    switch (button) {
+    case controls::mouse::RightButton: return Qt::RightButton;
+    case controls::mouse::MiddleButton: return Qt::MiddleButton;
+    default: return Qt::LeftButton;
+    }
+}
+
+Qt::KeyboardModifiers toQtModifiers(std::int16_t shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & controls::mouse::ShiftMask)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & controls::mouse::CtrlMask)
+        modifiers |= Qt::ControlModifier;
+    if (shift & controls::mouse::AltMask)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
+Qt::Key toQtKey(Key key)
+{
+    switch (key) {
+    case Key::Down: return Qt::Key_Down;
+    case Key::Up: return Qt::Key_Up;
+    case Key::Home: return Qt::Key_Home;
+    case Key::End: return Qt::Key_End;
+    case Key::Space: return Qt::Key_Space;
+    case Key::Enter: return Qt::Key_Return;
+    }
+    return Qt::Key_unknown;
+}
+
+} // namespace
+
+QtDriver::QtDriver()
+{
+    QLocale::setDefault(QLocale::c());
+    // The window this driver made is the one that was not there before, even
+    // while another driver's window is still open.
+    const QWidgetList before = programWindows();
+    drelvik_ = std::make_unique<Drelvik>();
+    for (QWidget* candidate : programWindows()) {
+        if (!before.contains(candidate))
+            top_ = candidate;
+    }
+    for (std::int16_t index = 0; index < lists::Count; ++index) {
+        QObject::connect(list(index), &QListWidget::itemSelectionChanged, top_,
+                         [this, index] { ++selectionChanges_[index]; });
+    }
+    drelvik_->show();
+    QApplication::setActiveWindow(top_);
+    if (!QTest::qWaitForWindowActive(top_))
+        qWarning("the window did not become active");
+}
+
+QtDriver::~QtDriver() = default;
+
+controls::QtBoard* QtDriver::board() const
+{
+    return widget<controls::QtBoard>(QStringLiteral("Picture1"));
+}
+
+QListWidget* QtDriver::list(std::int16_t index) const
+{
+    return widget<QListWidget>(QStringLiteral("List1(%1)").arg(index));
+}
+
+QPushButton* QtDriver::button(std::int16_t index) const
+{
+    return widget<QPushButton>(QStringLiteral("Command1(%1)").arg(index));
+}
+
+QPoint QtDriver::onBoard(int x, int y) const
+{
+    return board()->contentsRect().topLeft() + QPoint(x, y);
+}
+
+void QtDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
+{
+    QTest::mousePress(board(), toQtButton(button), toQtModifiers(shift), onBoard(x, y));
+    QTest::mouseRelease(board(), toQtButton(button), toQtModifiers(shift), onBoard(x, y));
+}
+
+void QtDriver::doubleClickBoard(int x, int y)
+{
+    pressBoard(x, y);
+    QTest::mouseDClick(board(), Qt::LeftButton, {}, onBoard(x, y));
+    QTest::mouseRelease(board(), Qt::LeftButton, {}, onBoard(x, y));
+}
+
+void QtDriver::clickRow(std::int16_t index, int row, std::int16_t shift)
+{
+    QListWidget* target = list(index);
+    const QRect rect = target->visualItemRect(target->item(row));
+    QTest::mouseClick(target->viewport(), Qt::LeftButton, toQtModifiers(shift), rect.center());
+}
+
+void QtDriver::clickBelowRows(std::int16_t index)
+{
+    QWidget* viewport = list(index)->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
+}
+
+void QtDriver::clickButton(std::int16_t index)
+{
+    QTest::mouseClick(button(index), Qt::LeftButton);
+}
+
+void QtDriver::pressKey(const std::string& control, Key key, bool ctrl)
+{
+    QWidget* target = widget<QWidget>(QString::fromStdString(control));
+    target->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(target, toQtKey(key), ctrl ? Qt::ControlModifier : Qt::NoModifier);
+}
+
+void QtDriver::pressTab()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+void QtDriver::useDecimalComma(bool comma)
+{
+    QLocale::setDefault(comma ? QLocale(QLocale::Bulgarian, QLocale::Bulgaria) : QLocale::c());
+}
+
+std::string QtDriver::focusedControl() const
+{
+    const QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName().toStdString() : std::string();
+}
+
+std::vector<std::string> QtDriver::rows(std::int16_t index) const
+{
+    std::vector<std::string> texts;
+    const QListWidget* target = list(index);
+    for (int row = 0; row < target->count(); ++row)
+        texts.push_back(target->item(row)->text().toStdString());
+    return texts;
+}
+
+std::string QtDriver::report() const
+{
+    return drelvik_->window().Text1(textBoxes::Report).Text();
+}
+
+bool QtDriver::buttonEnabled(std::int16_t index) const
+{
+    return button(index)->isEnabled();
+}
+
+const controls::Raster& QtDriver::boardImage() const
+{
+    return board()->image();
+}
+
+int QtDriver::selectionChanges(std::int16_t index) const
+{
+    return selectionChanges_.at(index);
+}
+
+std::unique_ptr<Driver> makeDriver()
+{
+    return std::make_unique<QtDriver>();
+}

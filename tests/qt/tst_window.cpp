@@ -1,0 +1,185 @@
+#include "tests/qt/QtDriver.h"
+
+#include "controls/qt/QtBoard.h"
+#include "window/DrelvikDesign.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void taskStatementShowsAsTwentyFiveLines();
+    void controls_data();
+    void controls();
+    void windowIsFixedAndTitled();
+    void typingIntoReportChangesNothing();
+    void boardShowsItsImage();
+    void destroyingTheWindowObjectClosesTheWindow();
+};
+
+void WindowTest::taskStatementShowsAsTwentyFiveLines()
+{
+    const std::string statement = TaskStatement;
+    int lineEnds = 0;
+    for (std::size_t at = statement.find("\r\n"); at != std::string::npos; at = statement.find("\r\n", at + 2))
+        ++lineEnds;
+    QCOMPARE(lineEnds, 25);
+    QVERIFY(statement.find('\n') == statement.find("\r\n") + 1);
+    QVERIFY(statement.rfind("или е извън тях.\r\n") == statement.size() - std::string("или е извън тях.\r\n").size());
+    QVERIFY(statement.find("основно понятия в геометрията. Тя се състои \r\n") != std::string::npos);
+    QVERIFY(statement.find("Тема на проекта: Drelvik.\r\n") != std::string::npos);
+
+    QtDriver driver;
+    auto* box = driver.widget<QPlainTextEdit>(QStringLiteral("Text1(0)"));
+    QString shown = QString::fromStdString(statement);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(box->toPlainText(), shown);
+    QVERIFY(!box->toPlainText().contains(QLatin1Char('\r')));
+}
+
+void WindowTest::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QString>("caption");
+    // A pixel of the control's own face, clear of its text and border.
+    QTest::addColumn<QPoint>("facePixel");
+    QTest::addColumn<QColor>("face");
+
+    const QColor label(255, 192, 128);
+    const QPoint none(-1, -1);
+    QTest::newRow("title") << "Label1(0)" << QRect(48, 0, 385, 25) << true << "Drelvik\n" << QPoint(3, 3) << label;
+    QTest::newRow("prompt") << "Label1(3)" << QRect(8, 32, 345, 25) << true << "Посочете трите точки"
+                            << QPoint(3, 3) << label;
+    QTest::newRow("x heading") << "Label1(1)" << QRect(368, 32, 49, 25) << true << "Ос X" << QPoint(3, 20) << label;
+    QTest::newRow("y heading") << "Label1(2)" << QRect(424, 32, 41, 25) << true << "Ос Y" << QPoint(3, 20) << label;
+    QTest::newRow("board") << "Picture1" << QRect(8, 56, 347, 233) << true << "" << QPoint(12, 12)
+                           << QColor(Qt::white);
+    QTest::newRow("x list") << "List1(0)" << QRect(368, 56, 49, 80) << true << "" << none << QColor();
+    QTest::newRow("y list") << "List1(1)" << QRect(424, 56, 41, 80) << true << "" << none << QColor();
+    QTest::newRow("upward y list") << "List1(2)" << QRect(440, 152, 33, 80) << false << "" << none << QColor();
+    QTest::newRow("calculate") << "Command1(0)" << QRect(376, 160, 73, 25) << true << "Изчисли" << QPoint(5, 12)
+                               << QColor(128, 255, 128);
+    QTest::newRow("clear") << "Command1(1)" << QRect(376, 208, 73, 25) << true << "Изчисти" << QPoint(5, 12)
+                           << QColor(255, 0, 0);
+    QTest::newRow("delete") << "Command1(2)" << QRect(376, 256, 73, 25) << true << "Изтрий" << QPoint(5, 12)
+                            << QColor(192, 0, 192);
+    QTest::newRow("report") << "Text1(0)" << QRect(8, 296, 457, 113) << true << "" << none << QColor();
+    QTest::newRow("other sums") << "Text1(1)" << QRect(136, 344, 449, 27) << false << "" << none << QColor();
+}
+
+void WindowTest::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, visible);
+    QFETCH(QString, caption);
+    QFETCH(QPoint, facePixel);
+    QFETCH(QColor, face);
+
+    QtDriver driver;
+    QWidget* control = driver.widget<QWidget>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), driver.top());
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->isVisible(), visible);
+    if (facePixel != QPoint(-1, -1))
+        QCOMPARE(control->grab().toImage().pixelColor(facePixel), face);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QVERIFY(label->alignment() & Qt::AlignHCenter);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QCOMPARE(button->text(), caption);
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+    if (name == QLatin1String("Picture1"))
+        QCOMPARE(driver.board()->contentsRect(), QRect(2, 2, 343, 229));
+}
+
+void WindowTest::windowIsFixedAndTitled()
+{
+    QtDriver driver;
+    QWidget* window = driver.top();
+    QCOMPARE(window->windowTitle(), QStringLiteral("www.example.org Torvanel"));
+    QCOMPARE(window->size(), QSize(473, 418));
+    QCOMPARE(window->grab().toImage().pixelColor(2, 400), QColor(128, 128, 255));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QCOMPARE(window->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+
+    const QFontInfo font(window->font());
+    QVERIFY2(font.family() == QLatin1String("Times New Roman")
+                 || font.family() == QLatin1String("Liberation Serif"),
+             qPrintable(font.family()));
+    QCOMPARE(font.pointSize(), 12);
+    QVERIFY(QFontMetrics(window->font()).inFont(QChar(0x0416)));
+}
+
+void WindowTest::typingIntoReportChangesNothing()
+{
+    QtDriver driver;
+    auto* box = driver.widget<QPlainTextEdit>(QStringLiteral("Text1(0)"));
+    const QString shown = box->toPlainText();
+    QTest::keyClicks(box, QStringLiteral("abc"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->toPlainText(), shown);
+    QCOMPARE(driver.report(), std::string(TaskStatement));
+
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(box->textCursor().hasSelection());
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(box->toPlainText(), shown);
+}
+
+// What the screen shows of the board is its image, also after drawings that
+// repaint only part of it.
+void WindowTest::boardShowsItsImage()
+{
+    QtDriver driver;
+    driver.pressBoard(80, 100);
+    driver.pressBoard(160, 100);
+    driver.pressBoard(20, 180);
+    driver.clickButton(buttons::Calculate);
+    driver.clickRow(lists::X, 1);
+    controls::QtBoard* board = driver.board();
+    const QImage shown = board->grab(board->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const controls::Raster& image = board->image();
+    QCOMPARE(shown.size(), QSize(image.width(), image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(shown.pixel(x, y), QRgb(image.bits()[y * image.width() + x]));
+    }
+}
+
+void WindowTest::destroyingTheWindowObjectClosesTheWindow()
+{
+    auto count = [] {
+        int windows = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            windows += widget->objectName() == QLatin1String("Drelvik");
+        return windows;
+    };
+    const int before = count();
+    {
+        Drelvik drelvik;
+        QCOMPARE(count(), before + 1);
+    }
+    QCOMPARE(count(), before);
+}
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"

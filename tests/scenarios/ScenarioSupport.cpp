@@ -1,0 +1,106 @@
+#include "tests/scenarios/ScenarioSupport.h"
+
+#include <algorithm>
+
+void pressAll(Driver& driver, const std::vector<Pixel>& presses)
+{
+    for (const Pixel at : presses)
+        driver.pressBoard(at.x, at.y);
+}
+
+void enterPoints(Driver& driver, const std::vector<Pixel>& gridPoints)
+{
+    for (const Pixel point : gridPoints)
+        driver.pressBoard(point.x * GridStep, point.y * GridStep);
+}
+
+std::string reportOf(const Lines& lines)
+{
+    std::string result;
+    for (const std::string& line : lines)
+        result += line + "\r\n";
+    return result;
+}
+
+controls::PixelRect unite(const controls::PixelRect& a, const controls::PixelRect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    const int right = std::max(a.left + a.width, b.left + b.width);
+    const int bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
+controls::PixelRect changedArea(const controls::Raster& before, const controls::Raster& after)
+{
+    controls::PixelRect area;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (!(before.pixel(x, y) == after.pixel(x, y)))
+                area = unite(area, {x, y, 1, 1});
+        }
+    }
+    return area;
+}
+
+bool sameImage(const controls::Raster& a, const controls::Raster& b)
+{
+    const auto size = std::size_t(a.width()) * std::size_t(a.height());
+    return a.width() == b.width() && a.height() == b.height() && std::equal(a.bits(), a.bits() + size, b.bits());
+}
+
+controls::PixelRect dotArea(Pixel crossing)
+{
+    return {crossing.x - 2, crossing.y - 2, 5, 5};
+}
+
+namespace {
+
+bool inside(const controls::Raster& image, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < image.width() && y < image.height();
+}
+
+} // namespace
+
+std::optional<controls::Rgb> dotColour(const controls::Raster& image, Pixel crossing)
+{
+    std::optional<controls::Rgb> seen;
+    for (const Pixel offset : {Pixel{-1, -1}, Pixel{1, -1}, Pixel{-1, 1}, Pixel{1, 1}}) {
+        const int x = crossing.x + offset.x;
+        const int y = crossing.y + offset.y;
+        if (!inside(image, x, y))
+            continue;
+        if (seen && !(*seen == image.pixel(x, y)))
+            return std::nullopt;
+        seen = image.pixel(x, y);
+    }
+    return seen;
+}
+
+bool markedAt(const controls::Raster& image, Pixel centre)
+{
+    for (int dy = -4; dy <= 4; ++dy) {
+        for (int dx = -4; dx <= 4; ++dx) {
+            if (!inside(image, centre.x + dx, centre.y + dy))
+                continue;
+            const int squared = dx * dx + dy * dy;
+            const bool marked = image.pixel(centre.x + dx, centre.y + dy) == DarkRed;
+            if ((squared <= 4 && !marked) || (squared >= 9 && marked))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::vector<int> selectedRows(Driver& driver)
+{
+    std::vector<int> rows;
+    for (std::int16_t list = 0; list < lists::Count; ++list)
+        rows.push_back(driver.window().List1(list).ListIndex());
+    return rows;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "tests/scenarios/Driver.h"
+
+#include "controls/PixelRect.h"
+#include "controls/Rgb.h"
+
+#include <optional>
+
+#include <string>
+#include <vector>
+
+// What the scenarios share: points, colours and reading the board.
+
+constexpr int GridStep = 20;
+
+struct Pixel {
+    int x;
+    int y;
+    friend bool operator==(const Pixel&, const Pixel&) = default;
+};
+
+using Lines = std::vector<std::string>;
+using Rows = std::vector<std::string>;
+
+inline constexpr controls::Rgb Black{0, 0, 0};
+inline constexpr controls::Rgb White{255, 255, 255};
+inline constexpr controls::Rgb DarkRed{200, 0, 0};
+
+void pressAll(Driver& driver, const std::vector<Pixel>& presses);
+// Presses on the crossings of the given grid points.
+void enterPoints(Driver& driver, const std::vector<Pixel>& gridPoints);
+
+// A report as the box must hold it: every line closed by CR LF.
+std::string reportOf(const Lines& lines);
+
+// The rectangle of pixels two pictures of the board disagree on.
+controls::PixelRect changedArea(const controls::Raster& before, const controls::Raster& after);
+bool sameImage(const controls::Raster& a, const controls::Raster& b);
+controls::PixelRect dotArea(Pixel crossing);
+controls::PixelRect unite(const controls::PixelRect& a, const controls::PixelRect& b);
+
+// The colour of the dot on a crossing, told by the four pixels diagonally
+// next to it, inside the dot and off the grid lines; empty when they differ.
+std::optional<controls::Rgb> dotColour(const controls::Raster& image, Pixel crossing);
+// Whether the dark red mark, which nothing else shares, is a 5-pixel disc on
+// the pixel: all within two pixels marked, nothing three or more away.
+bool markedAt(const controls::Raster& image, Pixel centre);
+
+std::vector<int> selectedRows(Driver& driver);
