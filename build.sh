@@ -1,37 +1,52 @@
 #!/bin/sh
-# Sets up a Debian 12 machine for Drelvik, builds it, then either starts the
-# program or runs every test.
+# Sets up a Debian 12 machine for Drelvik, builds it, then starts the program
+# or runs every test.
 #   ./build.sh run     install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run the tests
+#   ./build.sh test    install what is missing, build, run every test
 set -eu
 cd "$(dirname "$0")"
 
 action=${1:-run}
 build_dir=${BUILD_DIR:-build}
-packages="g++ cmake ninja-build qt6-base-dev fonts-liberation xvfb x11-utils xdotool imagemagick"
 
-missing=""
-for package in $packages; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
-        || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
+install_missing() {
+    missing=""
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
+            || missing="$missing $package"
+    done
+    [ -n "$missing" ] || return 0
     as_root=""
     [ "$(id -u)" -eq 0 ] || as_root=sudo
     $as_root apt-get update
     # shellcheck disable=SC2086
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
-fi
+}
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build_dir"
+build_qt() {
+    install_missing g++ cmake ninja-build qt6-base-dev fonts-liberation
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build_dir"
+}
+
+# The core alone, on a machine as if Qt were not there.
+test_core() {
+    cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DDRELVIK_QT=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+    cmake --build build-core
+    ctest --test-dir build-core --output-on-failure
+}
 
 case $action in
 run)
+    build_qt
     exec "$build_dir/Drelvik"
     ;;
 test)
+    install_missing g++ cmake ninja-build doctest-dev xvfb x11-utils xdotool imagemagick
+    build_qt
     ctest --test-dir "$build_dir" --output-on-failure
+    test_core
     ;;
 *)
     echo "usage: $0 run|test" >&2
