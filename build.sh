@@ -24,7 +24,7 @@ install_missing() {
 }
 
 build_qt() {
-    install_missing g++ cmake ninja-build qt6-base-dev fonts-liberation
+    install_missing g++ cmake ninja-build doctest-dev qt6-base-dev fonts-liberation
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$build_dir"
 }
@@ -43,7 +43,7 @@ run)
     exec "$build_dir/Drelvik"
     ;;
 test)
-    install_missing g++ cmake ninja-build doctest-dev xvfb x11-utils xdotool imagemagick
+    install_missing xvfb x11-utils xdotool imagemagick
     build_qt
     ctest --test-dir "$build_dir" --output-on-failure
     test_core
