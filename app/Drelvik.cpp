@@ -8,12 +8,7 @@
 #include "window/DrelvikDesign.h"
 
 Drelvik::Drelvik()
-    : Drelvik(drelvikDesign())
-{
-}
-
-Drelvik::Drelvik(const controls::FormDescription& design)
-    : form_(controls::createForm(design))
+    : form_(controls::createForm(drelvikDesign()))
     , window_(*form_)
 {
     wireEvents();

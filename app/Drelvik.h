@@ -1,7 +1,6 @@
 #pragma once
 
 #include "controls/Form.h"
-#include "controls/FormDescription.h"
 #include "window/Window.h"
 
 #include <memory>
@@ -12,7 +11,6 @@ class Drelvik
 {
 public:
     Drelvik();
-    explicit Drelvik(const controls::FormDescription& design);
     ~Drelvik();
 
     Drelvik(const Drelvik&) = delete;
@@ -20,6 +18,7 @@ public:
 
     void show();
 
+    // The window as the procedures see it, for those who drive it from outside.
     Window& window() { return window_; }
 
 private:

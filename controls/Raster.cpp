@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace controls {
 
@@ -221,6 +223,81 @@ Coordinate integerSquareRoot(Coordinate n)
     return Coordinate(std::sqrt(double(n)));
 }
 
+// A run of pixels along a row, both ends included; empty when left > right.
+struct Span {
+    Coordinate left = std::numeric_limits<Coordinate>::max();
+    Coordinate right = std::numeric_limits<Coordinate>::min();
+
+    bool empty() const { return left > right; }
+    void include(Span other)
+    {
+        left = std::min(left, other.left);
+        right = std::max(right, other.right);
+    }
+};
+
+// A dot is the pixels whose centres lie inside a circle `width` pixels
+// across. An odd width centres the circle on the pixel's centre: width 1 is
+// the pixel alone, 3 a 3 × 3 square, 5 rows of 3, 5, 5, 5, 3 (Qt's
+// round-capped point). An even width cannot be centred on a pixel; its
+// circle is centred on the pixel's lower right corner, so 2 is a 2 × 2 square
+// and 4 rows of 2, 4, 4, 2, reaching one pixel further right and down, as
+// Qt's even-width points do. Distances are counted in half pixels, where
+// every comparison is exact.
+Coordinate firstDotRow(int width)
+{
+    return -(width - 1) / 2;
+}
+
+Coordinate lastDotRow(int width)
+{
+    return width / 2;
+}
+
+// The columns of the dot's row `row`, counted from its centre pixel.
+Span dotRow(int width, Coordinate row)
+{
+    const Coordinate offCentre = 1 - width % 2;
+    const Coordinate across = 2 * row - offCentre;
+    // The widest distance along the row that is still inside the circle and
+    // that a pixel centre can have: odd for even widths.
+    Coordinate along = integerSquareRoot(Coordinate(width) * width - across * across - 1);
+    if ((along - offCentre) % 2 != 0)
+        --along;
+    return Span{(offCentre - along) / 2, (offCentre + along) / 2};
+}
+
+// Calls visit(row, span) for each row of a dot centred on (x, y) within
+// `height` rows, with the span in image columns.
+template<typename Visit>
+void forEachDotRow(PixelPoint centre, int width, int height, Visit visit)
+{
+    const Coordinate top = std::max<Coordinate>(centre.y + firstDotRow(width), 0);
+    const Coordinate bottom = std::min<Coordinate>(centre.y + lastDotRow(width), height - 1);
+    for (Coordinate row = top; row <= bottom; ++row) {
+        const Span columns = dotRow(width, row - centre.y);
+        visit(row, Span{centre.x + columns.left, centre.x + columns.right});
+    }
+}
+
+// What a wide pen covers on each row of an image: the dots at the line's
+// pixels. Each dot covers its centre column on every one of its rows, and
+// the next pixel of the line is at most one column and one row away, so the
+// dots sharing a row overlap or touch: one span a row holds them all, and
+// every pixel is written once however many dots cover it.
+std::vector<Span> wideLineRows(const LinePath& path, int width, int imageWidth, int imageHeight)
+{
+    std::vector<Span> rows(static_cast<std::size_t>(imageHeight));
+    const Coordinate reach = lastDotRow(width);
+    const Box reaching{-reach, -reach, imageWidth - 1 + reach, imageHeight - 1 + reach};
+    path.forEachIn(reaching, [&](Coordinate x, Coordinate y, std::uint64_t) {
+        forEachDotRow({x, y}, width, imageHeight, [&](Coordinate row, Span columns) {
+            rows[std::size_t(row)].include(columns);
+        });
+    });
+    return rows;
+}
+
 } // namespace
 
 Raster::Raster(int width, int height, Rgb background)
@@ -249,53 +326,39 @@ void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
     const std::optional<PixelLine> pixels = toPixelLine({x1, y1}, {x2, y2});
     if (!pixels)
         return;
-    const int width = penWidth(pen.width);
-    const std::string_view dashes = width == 1 ? dashesOf(pen.style) : "#";
-    // A dot centred this far outside the image can still reach into it.
-    const Coordinate reach = width / 2;
-    const Box visible{-reach, -reach, width_ - 1 + reach, height_ - 1 + reach};
+    const LinePath path(pixels->from, pixels->to);
     const std::uint32_t colour = toBits(pen.colour);
-    LinePath(pixels->from, pixels->to).forEachIn(visible, [&](Coordinate x, Coordinate y, std::uint64_t steps) {
+    const int width = penWidth(pen.width);
+    if (width > 1) {
+        const std::vector<Span> rows = wideLineRows(path, width, width_, height_);
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (!rows[row].empty())
+                fillSpan(Coordinate(row), rows[row].left, rows[row].right, colour);
+        }
+        return;
+    }
+    const std::string_view dashes = dashesOf(pen.style);
+    path.forEachIn(Box{0, 0, width_ - 1, height_ - 1}, [&](Coordinate x, Coordinate y, std::uint64_t steps) {
         if (dashes[(steps + std::uint64_t(pixels->stepsBefore)) % dashes.size()] == '#')
-            stamp(x, y, width, colour);
+            fillSpan(y, x, x, colour);
     });
 }
 
 void Raster::dot(double x, double y, Rgb colour, int width)
 {
     // A centre too far off to be drawn exactly is too far off to reach the image.
-    if (const auto centre = exactPixel({x, y}))
-        stamp(centre->x, centre->y, penWidth(width), toBits(colour));
+    const std::optional<PixelPoint> centre = exactPixel({x, y});
+    if (!centre)
+        return;
+    const std::uint32_t bits = toBits(colour);
+    forEachDotRow(*centre, penWidth(width), height_, [&](Coordinate row, Span columns) {
+        fillSpan(row, columns.left, columns.right, bits);
+    });
 }
 
 PixelRect Raster::takeChangedArea()
 {
     return std::exchange(changed_, PixelRect{});
-}
-
-// The pixels whose centres lie inside a circle `width` pixels across. An odd
-// width centres the circle on the pixel's centre: width 1 is the pixel alone,
-// 3 a 3 × 3 square, 5 rows of 3, 5, 5, 5, 3 (Qt's round-capped point). An even
-// width cannot be centred on a pixel; its circle is centred on the pixel's
-// lower right corner, so 2 is a 2 × 2 square and 4 rows of 2, 4, 4, 2 that
-// reach one pixel further right and down, as Qt's even-width points do.
-// Distances are counted in half pixels, where every comparison is exact.
-void Raster::stamp(std::int64_t x, std::int64_t y, int width, std::uint32_t colour)
-{
-    const Coordinate offCentre = 1 - width % 2;
-    const Coordinate squaredWidth = Coordinate(width) * width;
-    const Coordinate top = std::max<Coordinate>(y - (width - 1) / 2, 0);
-    const Coordinate bottom = std::min<Coordinate>(y + width / 2, height_ - 1);
-    for (Coordinate row = top; row <= bottom; ++row) {
-        const Coordinate across = 2 * (row - y) - offCentre;
-        // The widest half-pixel distance along the row that is still inside
-        // the circle and that a pixel centre can have: odd for even widths.
-        Coordinate along = integerSquareRoot(squaredWidth - across * across - 1);
-        if ((along - offCentre) % 2 != 0)
-            --along;
-        if (along >= 0)
-            fillSpan(row, x + (offCentre - along) / 2, x + (offCentre + along) / 2, colour);
-    }
 }
 
 void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t colour)

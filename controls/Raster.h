@@ -41,7 +41,6 @@ public:
 
 private:
     // Positions are 64-bit so that far-off pixels of a line do not overflow.
-    void stamp(std::int64_t x, std::int64_t y, int width, std::uint32_t colour);
     void fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t colour);
     void markChanged(int left, int top, int right, int bottom);
 

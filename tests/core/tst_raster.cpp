@@ -146,6 +146,9 @@ TEST_CASE("a dot at an edge or a corner keeps only its part inside the image")
     };
     const Row table[] = {
         {0, 0, {0, 0, 3, 3}},
+        // Halves go up: the centre is (1, 0).
+        {0.5, -0.5, {0, 0, 4, 3}},
+        {0.49999999999999994, 0, {0, 0, 3, 3}},
         {342, 228, {340, 226, 3, 3}},
         {1, 100, {0, 98, 4, 5}},
         {100, 227, {98, 225, 5, 4}},
@@ -184,6 +187,8 @@ TEST_CASE("a line reaching far outside the image draws what a short one along it
         {-1e9, 5, 1e9, 7, -400, 6, 400, 6, DrawStyle::Solid},
         // Steps times rise overflows 63 bits here: y = x - 1 - x / 2147483647.
         {-2147483647.0, -2147483647.0, 2147483647.0, 2147483645.0, 0, -1, 300, 299, DrawStyle::Solid},
+        // Cut down before drawing, yet still in step: 3e10 is whole periods.
+        {-3e10, 3, 400, 3, -12, 3, 400, 3, DrawStyle::DashDotDot},
         {-3e38, 5, 3e38, 5, 0, 5, 342, 5, DrawStyle::Solid},
     };
     for (const Row& row : table) {
