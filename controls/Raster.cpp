@@ -43,8 +43,7 @@ struct Box {
 // line however wide a pen is asked for.
 constexpr int WidestPen = 32767;
 
-// End points up to this far off are drawn exactly: every pixel position of
-// such a line fits comfortably in 64-bit arithmetic.
+// End points up to this far off are drawn exactly (see LinePath::minorAt).
 constexpr double ExactLimit = 2147483647.0;
 // Lines reaching further are first cut down to this square around the image.
 constexpr double CutLimit = 1073741824.0;
@@ -88,6 +87,7 @@ double roundHalfUp(double c)
     return c - below >= 0.5 ? below + 1 : below;
 }
 
+// The pixel a point names, if it is near enough to be drawn exactly.
 std::optional<PixelPoint> exactPixel(Point p)
 {
     const double x = roundHalfUp(p.x);
@@ -199,7 +199,7 @@ private:
     // product fits in 64 unsigned bits.
     Coordinate minorAt(std::uint64_t steps) const
     {
-        if (length_ == 0)
+        if (rise_ == 0)
             return minor_;
         const std::uint64_t product = steps * std::uint64_t(std::abs(rise_));
         const auto whole = Coordinate(product / length_);
@@ -236,14 +236,7 @@ struct Span {
     }
 };
 
-// A dot is the pixels whose centres lie inside a circle `width` pixels
-// across. An odd width centres the circle on the pixel's centre: width 1 is
-// the pixel alone, 3 a 3 × 3 square, 5 rows of 3, 5, 5, 5, 3 (Qt's
-// round-capped point). An even width cannot be centred on a pixel; its
-// circle is centred on the pixel's lower right corner, so 2 is a 2 × 2 square
-// and 4 rows of 2, 4, 4, 2, reaching one pixel further right and down, as
-// Qt's even-width points do. Distances are counted in half pixels, where
-// every comparison is exact.
+// The rows a dot covers, counted from its centre pixel's.
 Coordinate firstDotRow(int width)
 {
     return -(width - 1) / 2;
@@ -254,21 +247,28 @@ Coordinate lastDotRow(int width)
     return width / 2;
 }
 
-// The columns of the dot's row `row`, counted from its centre pixel.
+// A dot is the pixels whose centres lie inside a circle `width` pixels
+// across. An odd width centres the circle on the pixel's centre: width 1 is
+// the pixel alone, 3 a 3 × 3 square, 5 rows of 3, 5, 5, 5, 3 (Qt's
+// round-capped point). An even width cannot be centred on a pixel; its
+// circle is centred on the pixel's lower right corner, so 2 is a 2 × 2 square
+// and 4 rows of 2, 4, 4, 2, reaching one pixel further right and down, as
+// Qt's even-width points do. Distances are counted in half pixels, where
+// every comparison is exact. This gives the columns of the dot's row `row`,
+// both counted from its centre pixel.
 Span dotRow(int width, Coordinate row)
 {
     const Coordinate offCentre = 1 - width % 2;
     const Coordinate across = 2 * row - offCentre;
-    // The widest distance along the row that is still inside the circle and
-    // that a pixel centre can have: odd for even widths.
-    Coordinate along = integerSquareRoot(Coordinate(width) * width - across * across - 1);
-    if ((along - offCentre) % 2 != 0)
-        --along;
-    return Span{(offCentre - along) / 2, (offCentre + along) / 2};
+    // The widest distance along the row still inside the circle; column i
+    // lies 2i - offCentre from its centre. On the outermost rows
+    // width² - across² is still 2 × width - 1, so no row is empty.
+    const Coordinate along = integerSquareRoot(Coordinate(width) * width - across * across - 1);
+    return Span{-((along - offCentre) / 2), (along + offCentre) / 2};
 }
 
-// Calls visit(row, span) for each row of a dot centred on (x, y) within
-// `height` rows, with the span in image columns.
+// Calls visit(row, columns) for each row of a dot that lies within `height`
+// rows, with the columns in the image's terms.
 template<typename Visit>
 void forEachDotRow(PixelPoint centre, int width, int height, Visit visit)
 {
@@ -282,9 +282,9 @@ void forEachDotRow(PixelPoint centre, int width, int height, Visit visit)
 
 // What a wide pen covers on each row of an image: the dots at the line's
 // pixels. Each dot covers its centre column on every one of its rows, and
-// the next pixel of the line is at most one column and one row away, so the
-// dots sharing a row overlap or touch: one span a row holds them all, and
-// every pixel is written once however many dots cover it.
+// the line goes one way, each pixel at most one column and one row from the
+// last, so the dots sharing a row overlap or touch there: one span a row
+// holds them all, and every pixel is written once however many dots cover it.
 std::vector<Span> wideLineRows(const LinePath& path, int width, int imageWidth, int imageHeight)
 {
     std::vector<Span> rows(static_cast<std::size_t>(imageHeight));

@@ -127,6 +127,7 @@ TEST_CASE("a dot is round and centred on its pixel")
         {1, {".....", ".....", "..#..", ".....", "....."}},
         {2, {".....", ".....", "..##.", "..##.", "....."}},
         {3, {".....", ".###.", ".###.", ".###.", "....."}},
+        {4, {".....", "..##.", ".####", ".####", "..##."}},
         {5, {".###.", "#####", "#####", "#####", ".###."}},
     };
     for (const Row& row : table) {
@@ -185,7 +186,7 @@ TEST_CASE("a line reaching far outside the image draws what a short one along it
         {100, 1e6 - 1, 100, -1e6, 100, 303, 100, -4, DrawStyle::DashDotDot},
         {-3e6, -1e6, 3e6, 1e6, -300, -100, 600, 200, DrawStyle::DashDotDot},
         {-1e9, 5, 1e9, 7, -400, 6, 400, 6, DrawStyle::Solid},
-        // Steps times rise overflows 63 bits here: y = x - 1 - x / 2147483647.
+        // Steps times rise passes 2^63 here: y = x - 1 - x / 2147483647.
         {-2147483647.0, -2147483647.0, 2147483647.0, 2147483645.0, 0, -1, 300, 299, DrawStyle::Solid},
         // Cut down before drawing, yet still in step: 3e10 is whole periods.
         {-3e10, 3, 400, 3, -12, 3, 400, 3, DrawStyle::DashDotDot},
@@ -194,11 +195,11 @@ TEST_CASE("a line reaching far outside the image draws what a short one along it
     for (const Row& row : table) {
         CAPTURE(row.x1);
         CAPTURE(row.y1);
-        Raster far(BoardWidth, BoardHeight, White);
-        Raster near(BoardWidth, BoardHeight, White);
-        far.line(row.x1, row.y1, row.x2, row.y2, pen(row.style));
-        near.line(row.shortX1, row.shortY1, row.shortX2, row.shortY2, pen(row.style));
-        CHECK(pixelsOf(far) == pixelsOf(near));
+        Raster longLine(BoardWidth, BoardHeight, White);
+        Raster shortLine(BoardWidth, BoardHeight, White);
+        longLine.line(row.x1, row.y1, row.x2, row.y2, pen(row.style));
+        shortLine.line(row.shortX1, row.shortY1, row.shortX2, row.shortY2, pen(row.style));
+        CHECK(pixelsOf(longLine) == pixelsOf(shortLine));
     }
 }
 
@@ -226,19 +227,29 @@ TEST_CASE("a line that misses the image, or has no place, draws nothing")
     raster.line(-1e300, 1e300, 1e300, -1e300, pen(DrawStyle::Solid, 7));
 }
 
+// As if a dot were drawn at every pixel of the one-pixel line.
 TEST_CASE("a wide pen is solid and round along the whole line")
 {
-    Raster raster(12, 7, White);
-    raster.line(3, 3, 8, 3, pen(DrawStyle::Dot, 5));
-    CHECK(rows(raster, {0, 0, 12, 7}) == std::vector<std::string>{
-        "............",
-        "..########..",
-        ".##########.",
-        ".##########.",
-        ".##########.",
-        "..########..",
-        "............",
-    });
+    struct Row {
+        double x1, y1, x2, y2;
+        int width;
+        std::vector<std::string> pixels;
+    };
+    const Row table[] = {
+        {3, 3, 8, 3, 5, {"............", "..########..", ".##########.", ".##########.", ".##########.",
+                         "..########..", "............"}},
+        {2, 2, 6, 4, 3, {"............", ".###........", ".#####......", ".#######....", "..######....",
+                         "....####....", "............"}},
+        // Running just outside the image, its dots still reach in.
+        {-5, -1, 20, -1, 3, {"############", "............", "............", "............", "............",
+                             "............", "............"}},
+    };
+    for (const Row& row : table) {
+        CAPTURE(row.width);
+        Raster raster(12, 7, White);
+        raster.line(row.x1, row.y1, row.x2, row.y2, pen(DrawStyle::Dot, row.width));
+        CHECK(rows(raster, {0, 0, 12, 7}) == row.pixels);
+    }
 }
 
 TEST_CASE("the changed area holds every pixel drawn since it was last taken")

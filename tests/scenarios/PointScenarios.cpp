@@ -53,6 +53,7 @@ TEST_CASE("a press adds a point at the nearest crossing")
         {"x on a line stays", {{140, 57}}, {{140, 60}}, {"8.6"}},
         {"x remainder 9 goes left", {{149, 57}}, {{140, 60}}, {"8.6"}},
         {"x remainder 10 goes right", {{150, 57}}, {{160, 60}}, {"8.6"}},
+        {"y on a line stays", {{143, 60}}, {{140, 60}}, {"8.45"}},
         {"y remainder 9 goes up", {{143, 69}}, {{140, 60}}, {"8"}},
         {"y remainder 10 goes down", {{143, 70}}, {{140, 80}}, {"7.95"}},
         {"last pixel", {{342, 228}}, {{340, 220}}, {"0.05"}},

@@ -6,7 +6,6 @@
 #include "controls/Rgb.h"
 
 #include <optional>
-
 #include <string>
 #include <vector>
 
