@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,17 @@ Qt::Key toQtKey(Key key)
     case Key::Enter: return Qt::Key_Return;
     }
     return Qt::Key_unknown;
+}
+
+// Qt Test reads a position of (0, 0) as the widget's centre; the board's
+// outer corner is a place a user can press too, so its events are sent as
+// they are.
+void sendMouse(QWidget* target, QEvent::Type type, QPoint position, Qt::MouseButton button,
+               Qt::KeyboardModifiers modifiers)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, position, target->mapToGlobal(position), button, held, modifiers);
+    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -99,15 +111,15 @@ QPoint QtDriver::onBoard(int x, int y) const
 
 void QtDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
 {
-    QTest::mousePress(board(), toQtButton(button), toQtModifiers(shift), onBoard(x, y));
-    QTest::mouseRelease(board(), toQtButton(button), toQtModifiers(shift), onBoard(x, y));
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        sendMouse(board(), type, onBoard(x, y), toQtButton(button), toQtModifiers(shift));
 }
 
 void QtDriver::doubleClickBoard(int x, int y)
 {
-    pressBoard(x, y);
-    QTest::mouseDClick(board(), Qt::LeftButton, {}, onBoard(x, y));
-    QTest::mouseRelease(board(), Qt::LeftButton, {}, onBoard(x, y));
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        sendMouse(board(), type, onBoard(x, y), Qt::LeftButton, {});
 }
 
 void QtDriver::clickRow(std::int16_t index, int row, std::int16_t shift)

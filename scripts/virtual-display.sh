@@ -1,0 +1,50 @@
+# shellcheck shell=sh
+# Sourced by the scripts that show the real window. Starts a private virtual X
+# server and, when the sourcing script exits, ends it together with the
+# program started by start_window. Xvfb picks a free display number itself
+# (-displayfd), so runs side by side never share a server.
+# After sourcing, DISPLAY and XDG_RUNTIME_DIR point at the private ones. A
+# script with more to undo on exit sets its own EXIT trap, calling
+# stop_virtual_display in it.
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+program=""
+xvfb=""
+stop_virtual_display() {
+    kill $program $xvfb 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap stop_virtual_display EXIT
+trap 'exit 1' INT TERM
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp \
+    3>"$runtime/display" 2>"$runtime/xvfb.log" &
+xvfb=$!
+# The number is written once the server takes connections.
+for _ in $(seq 100); do
+    [ -s "$runtime/display" ] && break
+    sleep 0.1
+done
+if ! [ -s "$runtime/display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$runtime/xvfb.log" >&2
+    exit 1
+fi
+DISPLAY=:$(cat "$runtime/display")
+XDG_RUNTIME_DIR=$runtime
+export DISPLAY XDG_RUNTIME_DIR
+
+# Starts the program given (command and arguments) and waits for its window;
+# sets $program to its process id and $window to the window's id.
+start_window() {
+    "$@" &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Torvanel' | head -n 1)
+    if [ -z "$window" ]; then
+        echo "no window of $1 appeared" >&2
+        exit 1
+    fi
+    # Qt maps the window before it has painted it.
+    sleep 0.5
+}
