@@ -3,6 +3,7 @@
 # or runs every test.
 #   ./build.sh run     install what is missing, build, start the program
 #   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh package install what is missing, build, make the Debian package
 set -eu
 cd "$(dirname "$0")"
 
@@ -24,7 +25,7 @@ install_missing() {
 }
 
 build_qt() {
-    install_missing g++ cmake ninja-build doctest-dev qt6-base-dev fonts-liberation
+    install_missing g++ cmake ninja-build doctest-dev qt6-base-dev libxcb1-dev fonts-liberation
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$build_dir"
 }
@@ -48,8 +49,14 @@ test)
     ctest --test-dir "$build_dir" --output-on-failure
     test_core
     ;;
+package)
+    # dpkg-shlibdeps works out the package's dependencies.
+    install_missing dpkg-dev
+    build_qt
+    cd "$build_dir" && cpack
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
