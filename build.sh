@@ -2,8 +2,11 @@
 # Sets up a Debian 12 machine for Drelvik, builds it, then starts the program
 # or runs every test.
 #   ./build.sh run     install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh test    install what is missing, build, run every test, then
+#                      again under ASan and UBSan, then each fuzzer briefly
 #   ./build.sh package install what is missing, build, make the Debian package
+#   ./build.sh windows install what is missing, cross-build Drelvik.exe for
+#                      32-bit (build-windows-i686) and 64-bit Windows
 set -eu
 cd "$(dirname "$0")"
 
@@ -38,16 +41,48 @@ test_core() {
     ctest --test-dir build-core --output-on-failure
 }
 
+# The Windows program, cross-built with MinGW-w64 for both processors.
+build_windows() {
+    install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 icoutils
+    for preset in windows-i686 windows-x86_64; do
+        cmake --preset "$preset"
+        cmake --build --preset "$preset"
+    done
+}
+
+# The 32-bit build is checked as a file only; the 64-bit build's tests run
+# under Wine, on Xvfb.
+test_windows() {
+    install_missing xvfb xdotool imagemagick
+    build_windows
+    ctest --preset windows-i686
+    ctest --preset windows-x86_64
+}
+
+# Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
+test_sanitized() {
+    cmake --preset sanitize
+    cmake --build build-sanitize
+    ctest --test-dir build-sanitize --output-on-failure
+}
+
 case $action in
 run)
     build_qt
     exec "$build_dir/Drelvik"
     ;;
 test)
-    install_missing xvfb x11-utils xdotool imagemagick
+    install_missing xvfb x11-utils xdotool imagemagick clang libclang-rt-14-dev
     build_qt
     ctest --test-dir "$build_dir" --output-on-failure
     test_core
+    test_windows
+    test_sanitized
+    # Each libFuzzer target for 5 seconds, built with clang.
+    fuzz/run.sh 5
+    ;;
+windows)
+    build_windows
     ;;
 package)
     # dpkg-shlibdeps works out the package's dependencies.
@@ -56,7 +91,7 @@ package)
     cd "$build_dir" && cpack
     ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|windows" >&2
     exit 2
     ;;
 esac

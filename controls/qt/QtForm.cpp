@@ -8,11 +8,11 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace controls {
 
@@ -43,14 +43,13 @@ QLabel* createLabel(const ControlDescription& control, QWidget* parent)
     return label;
 }
 
-template <typename Control>
-Control& findControl(const std::map<std::pair<std::string, int>, Control*>& controls,
-              std::string_view name, int index)
+// The icon is a PNG of our own. Told so, Qt reads it at once; left to find
+// out, it would first load every image format plugin to ask each of them.
+QIcon iconNamed(const std::string& name)
 {
-    const auto found = controls.find({std::string(name), index});
-    if (found == controls.end())
-        throw std::out_of_range("no control " + std::string(name) + " at index " + std::to_string(index));
-    return *found->second;
+    QImageReader reader(QStringLiteral(":/icons/%1.png").arg(QString::fromStdString(name)), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 } // namespace
@@ -91,7 +90,7 @@ void QtForm::applyWindowLook(const FormDescription& description)
     setFont(font);
 
     if (!description.icon.empty())
-        setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromStdString(description.icon))));
+        setWindowIcon(iconNamed(description.icon));
 }
 
 QWidget* QtForm::createControl(const ControlDescription& control)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ControlMap.h"
 #include "controls/Form.h"
 #include "controls/FormDescription.h"
 
@@ -32,7 +33,7 @@ public:
     void Show() override;
 
 private:
-    using Key = std::pair<std::string, int>;
+    using Key = ControlKey;
 
     void applyWindowLook(const FormDescription& description);
     QWidget* createControl(const ControlDescription& control);

@@ -1,0 +1,13 @@
+# Cross-builds the Windows program with MinGW-w64 for the target named by
+# DRELVIK_MINGW_TARGET (i686-w64-mingw32 or x86_64-w64-mingw32). The posix
+# thread model gives the standard library its threads and mutexes; linked
+# statically, it needs no libwinpthread DLL beside the program.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${DRELVIK_MINGW_TARGET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${DRELVIK_MINGW_TARGET}-g++-posix)
+set(CMAKE_RC_COMPILER ${DRELVIK_MINGW_TARGET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${DRELVIK_MINGW_TARGET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "controls/FormDescription.h"
+#include "controls/win32/GdiObject.h"
+
+#include <windows.h>
+
+namespace controls {
+
+// A caption on Win32: a centred STATIC control on its own background colour.
+class Win32Label
+{
+public:
+    Win32Label(const ControlDescription& design, HWND parent, int id);
+
+    HWND handle() const { return window_; }
+    // WM_CTLCOLORSTATIC: sets up the label's context and gives its brush.
+    HBRUSH paintBackground(HDC context) const;
+
+private:
+    HWND window_ = nullptr;
+    COLORREF colour_;
+    GdiObject<HBRUSH> background_;
+};
+
+} // namespace controls

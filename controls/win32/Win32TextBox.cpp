@@ -1,0 +1,30 @@
+#include "controls/win32/Win32TextBox.h"
+
+#include "controls/win32/ChildWindow.h"
+#include "controls/win32/WideText.h"
+
+namespace controls {
+
+Win32TextBox::Win32TextBox(const ControlDescription& design, HWND parent, int id)
+{
+    const DWORD style =
+        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | (design.visible ? WS_VISIBLE : 0);
+    window_ = createChildWindow(L"EDIT", "", style, WS_EX_CLIENTEDGE, design.bounds, parent, id);
+    // The default limit of 32K characters would cut a long report short;
+    // 0 lifts it to the most the control can hold.
+    SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);
+    SetText(design.text);
+}
+
+std::string Win32TextBox::Text() const
+{
+    return text_;
+}
+
+void Win32TextBox::SetText(const std::string& text)
+{
+    text_ = text;
+    SetWindowTextW(window_, toWide(text).c_str());
+}
+
+} // namespace controls

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/FormDescription.h"
+#include "controls/TextBox.h"
+
+#include <windows.h>
+
+namespace controls {
+
+// The text box on Win32: a read-only multi-line EDIT that wraps its lines
+// and scrolls vertically. It shows CR LF as a line break, as the program
+// writes them; the text last set is kept as it was given.
+class Win32TextBox : public TextBox
+{
+public:
+    Win32TextBox(const ControlDescription& design, HWND parent, int id);
+
+    Win32TextBox(const Win32TextBox&) = delete;
+    Win32TextBox& operator=(const Win32TextBox&) = delete;
+
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+
+    HWND handle() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+    std::string text_;
+};
+
+} // namespace controls

@@ -1,0 +1,271 @@
+#include "tests/win32/Win32Driver.h"
+
+#include "controls/win32/ChildWindow.h"
+#include "controls/win32/MessageLoop.h"
+#include "controls/win32/Win32Board.h"
+#include "controls/win32/Win32CommandButton.h"
+#include "controls/win32/Win32ListBox.h"
+#include "controls/win32/Win32TextBox.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+// Handles what is queued, as the program's message loop would. A closed
+// window's quit request is for a loop these tests do not run.
+void processPending()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT)
+            controls::MessageLoop::deliver(message);
+    }
+}
+
+MouseMessages mouseMessagesOf(std::int16_t button)
+{
+    switch (button) {
+    case controls::mouse::RightButton: return {WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_RBUTTONUP, MK_RBUTTON};
+    case controls::mouse::MiddleButton: return {WM_MBUTTONDOWN, WM_MBUTTONDBLCLK, WM_MBUTTONUP, MK_MBUTTON};
+    default: return {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, MK_LBUTTON};
+    }
+}
+
+// Holds Shift, Ctrl and Alt down in the thread's key state for one scope, as
+// a user holding them would: controls ask GetKeyState as well as the flags.
+class HeldKeys
+{
+public:
+    explicit HeldKeys(std::int16_t shift)
+    {
+        GetKeyboardState(saved_.data());
+        std::array<BYTE, 256> held = saved_;
+        const auto hold = [&held](int vk) { held[std::size_t(vk)] = 0x80; };
+        if (shift & controls::mouse::ShiftMask)
+            hold(VK_SHIFT);
+        if (shift & controls::mouse::CtrlMask)
+            hold(VK_CONTROL);
+        if (shift & controls::mouse::AltMask)
+            hold(VK_MENU);
+        SetKeyboardState(held.data());
+    }
+    ~HeldKeys() { SetKeyboardState(saved_.data()); }
+
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    std::array<BYTE, 256> saved_{};
+};
+
+WPARAM modifierFlags(std::int16_t shift)
+{
+    WPARAM flags = 0;
+    if (shift & controls::mouse::ShiftMask)
+        flags |= MK_SHIFT;
+    if (shift & controls::mouse::CtrlMask)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+UINT virtualKey(Key key)
+{
+    switch (key) {
+    case Key::Down: return VK_DOWN;
+    case Key::Up: return VK_UP;
+    case Key::Home: return VK_HOME;
+    case Key::End: return VK_END;
+    case Key::Space: return VK_SPACE;
+    case Key::Enter: return VK_RETURN;
+    }
+    return 0;
+}
+
+std::string controlName(const std::string& name, int index)
+{
+    return name + "(" + std::to_string(index) + ")";
+}
+
+void setDecimalSeparator(const wchar_t* separator)
+{
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
+}
+
+} // namespace
+
+Win32Driver::Win32Driver()
+{
+    setDecimalSeparator(L".");
+    drelvik_ = std::make_unique<Drelvik>();
+    Window& shown = drelvik_->window();
+    controls_["Picture1"] = board().handle();
+    for (std::int16_t index = 0; index < lists::Count; ++index)
+        controls_[controlName("List1", index)] = list(index).handle();
+    for (std::int16_t index = 0; index < buttons::Count; ++index)
+        controls_[controlName("Command1", index)] =
+            dynamic_cast<controls::Win32CommandButton&>(shown.Command1(index)).handle();
+    for (std::int16_t index = 0; index < textBoxes::Count; ++index)
+        controls_[controlName("Text1", index)] = dynamic_cast<controls::Win32TextBox&>(shown.Text1(index)).handle();
+    drelvik_->show();
+    processPending();
+}
+
+Win32Driver::~Win32Driver()
+{
+    drelvik_.reset();
+    processPending();
+    setDecimalSeparator(L".");
+}
+
+controls::Win32Board& Win32Driver::board() const
+{
+    return dynamic_cast<controls::Win32Board&>(drelvik_->window().Picture1());
+}
+
+controls::Win32ListBox& Win32Driver::list(std::int16_t index) const
+{
+    return dynamic_cast<controls::Win32ListBox&>(drelvik_->window().List1(index));
+}
+
+HWND Win32Driver::handle(const std::string& name) const
+{
+    return controls_.at(name);
+}
+
+// As Windows routes a press: a disabled window gets none, and a point outside
+// the client area goes to the frame as a non-client message.
+void Win32Driver::click(HWND target, POINT at, std::int16_t button, std::int16_t shift, bool twice)
+{
+    if (!IsWindowEnabled(target))
+        return;
+    const HeldKeys held(shift);
+    const MouseMessages messages = mouseMessagesOf(button);
+    pressAndRelease(target, at, messages.down, messages, modifierFlags(shift));
+    if (twice)
+        pressAndRelease(target, at, messages.doubleClick, messages, modifierFlags(shift));
+}
+
+void Win32Driver::pressAndRelease(HWND target, POINT at, UINT press, const MouseMessages& messages, WPARAM flags)
+{
+    POINT onScreen = at;
+    ClientToScreen(target, &onScreen);
+    const LPARAM screenPosition = MAKELPARAM(onScreen.x, onScreen.y);
+    const LRESULT hit = SendMessageW(target, WM_NCHITTEST, 0, screenPosition);
+    if (hit != HTCLIENT) {
+        PostMessageW(target, press - WM_MOUSEFIRST + WM_NCMOUSEMOVE, WPARAM(hit), screenPosition);
+        processPending();
+        return;
+    }
+    const LPARAM position = MAKELPARAM(at.x, at.y);
+    PostMessageW(target, press, flags | messages.key, position);
+    processPending();
+    PostMessageW(target, messages.up, flags, position);
+    processPending();
+}
+
+void Win32Driver::sendKey(HWND target, UINT vk)
+{
+    const UINT scanCode = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
+    PostMessageW(target, WM_KEYDOWN, vk, LPARAM(1 | (scanCode << 16)));
+    processPending();
+    PostMessageW(GetFocus(), WM_KEYUP, vk, LPARAM(1 | (scanCode << 16) | (3u << 30)));
+    processPending();
+}
+
+void Win32Driver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
+{
+    click(board().handle(), {x, y}, button, shift);
+}
+
+void Win32Driver::doubleClickBoard(int x, int y)
+{
+    click(board().handle(), {x, y}, controls::mouse::LeftButton, 0, true);
+}
+
+void Win32Driver::clickRow(std::int16_t index, int row, std::int16_t shift)
+{
+    RECT rect{};
+    SendMessageW(list(index).handle(), LB_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&rect));
+    click(list(index).handle(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2},
+          controls::mouse::LeftButton, shift);
+}
+
+void Win32Driver::clickBelowRows(std::int16_t index)
+{
+    RECT client{};
+    GetClientRect(list(index).handle(), &client);
+    click(list(index).handle(), {10, client.bottom - 3}, controls::mouse::LeftButton, 0);
+}
+
+void Win32Driver::clickButton(std::int16_t index)
+{
+    const HWND button = handle(controlName("Command1", index));
+    RECT client{};
+    GetClientRect(button, &client);
+    click(button, {client.right / 2, client.bottom / 2}, controls::mouse::LeftButton, 0);
+}
+
+void Win32Driver::pressKey(const std::string& control, Key key, bool ctrl)
+{
+    const HWND target = handle(control);
+    SetFocus(target);
+    processPending();
+    const HeldKeys held(ctrl ? controls::mouse::CtrlMask : 0);
+    sendKey(target, virtualKey(key));
+}
+
+void Win32Driver::pressTab()
+{
+    sendKey(GetFocus(), VK_TAB);
+}
+
+void Win32Driver::useDecimalComma(bool comma)
+{
+    setDecimalSeparator(comma ? L"," : L".");
+}
+
+std::string Win32Driver::focusedControl() const
+{
+    const HWND focused = GetFocus();
+    for (const auto& [name, control] : controls_) {
+        if (control == focused)
+            return name;
+    }
+    return {};
+}
+
+std::vector<std::string> Win32Driver::rows(std::int16_t index) const
+{
+    const controls::Win32ListBox& target = list(index);
+    std::vector<std::string> texts;
+    for (int row = 0; row < target.ListCount(); ++row)
+        texts.push_back(target.List(row));
+    return texts;
+}
+
+// What the box shows, read back from the control.
+std::string Win32Driver::report() const
+{
+    return controls::windowText(handle(controlName("Text1", textBoxes::Report)));
+}
+
+bool Win32Driver::buttonEnabled(std::int16_t index) const
+{
+    return IsWindowEnabled(handle(controlName("Command1", index)));
+}
+
+const controls::Raster& Win32Driver::boardImage() const
+{
+    return board().image();
+}
+
+int Win32Driver::selectionChanges(std::int16_t index) const
+{
+    return list(index).clicksRaised();
+}
+
+std::unique_ptr<Driver> makeDriver()
+{
+    return std::make_unique<Win32Driver>();
+}

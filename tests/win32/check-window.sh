@@ -1,0 +1,71 @@
+#!/bin/sh
+# Starts the real Drelvik.exe under Wine (on the display with-xvfb.sh made),
+# enters the worked example by mouse — presses at the board's pixels
+# (80,100), (160,100) and (20,180), then "Изчисли" — and checks on a
+# screenshot that the dots and the segment are drawn and the rest of the
+# board shows the grid on white. Writes the window's client area, as the
+# screenshot shows it, to SCREENSHOT.png.
+#   with-xvfb.sh check-window.sh Drelvik.exe [SCREENSHOT.png]
+set -eu
+program=$1
+screenshot=${2:-$PWD/win32-window.png}
+wine=/usr/lib/wine/wine64
+
+"$wine" "$program" &
+running=$!
+pixels=$(mktemp)
+trap 'kill $running 2>/dev/null || true; rm -f "$pixels" "$pixels.png"' EXIT
+window=$(timeout 120 xdotool search --sync --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
+sleep 1
+
+# No window manager draws a frame on Xvfb: the client area starts at the
+# first pixel in the window's background colour, (128, 128, 255).
+import -window root "$pixels.png"
+convert "$pixels.png" txt:- >"$pixels"
+origin=$(grep -m 1 '#8080FF' "$pixels" | sed 's/^\([0-9]*\),\([0-9]*\):.*/\1 \2/')
+[ -n "$origin" ] || { echo "the window's client area is not on the screen"; exit 1; }
+set -- $origin
+left=$1 top=$2
+# The board's inner area: its designed place (8, 56) and its 2-pixel edge.
+board_x=$(( left + 10 )) board_y=$(( top + 58 ))
+
+for point in "80 100" "160 100" "20 180"; do
+    set -- $point
+    xdotool mousemove $(( board_x + $1 )) $(( board_y + $2 )) click 1
+    sleep 0.3
+done
+# "Изчисли" lies at (376, 160), 73 × 25.
+xdotool mousemove $(( left + 412 )) $(( top + 172 )) click 1
+sleep 1
+import -window root "$pixels.png"
+convert "$pixels.png" -crop "473x418+$left+$top" +repage "$screenshot"
+
+colour() {
+    convert "$pixels.png" -format "%[pixel:p{$(( board_x + $1 )),$(( board_y + $2 ))}]" info:
+}
+expect() {
+    seen=$(colour "$1" "$2")
+    case $seen in
+    "$3") ;;
+    *) echo "board pixel ($1, $2) is $seen, not $3"; failed=1 ;;
+    esac
+}
+failed=0
+# The three dots, at their centres and beside them off the grid lines.
+for point in "80 100" "160 100" "20 180"; do
+    set -- $point
+    expect "$1" "$2" "srgb(0,0,0)"
+    expect $(( $1 + 1 )) $(( $2 + 1 )) "srgb(0,0,0)"
+done
+# The segment P0–P1 runs along y = 100; a pixel between grid lines.
+expect 110 100 "srgb(0,0,0)"
+expect 130 100 "srgb(0,0,0)"
+# Clear of every line: white.
+expect 110 150 "srgb(255,255,255)"
+expect 250 50 "srgb(255,255,255)"
+expect 330 210 "srgb(255,255,255)"
+# The grid's dash-dot-dot rhythm on the line y = 20, far from the drawing.
+expect 301 20 "srgb(0,0,0)"
+expect 305 20 "srgb(255,255,255)"
+[ $failed -eq 0 ] && echo "the window shows the worked example: $screenshot"
+exit $failed
