@@ -28,7 +28,7 @@ install_missing() {
 }
 
 build_qt() {
-    install_missing g++ cmake ninja-build doctest-dev qt6-base-dev libxcb1-dev fonts-liberation
+    install_missing g++ cmake ninja-build doctest-dev libbenchmark-dev qt6-base-dev libxcb1-dev fonts-liberation
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$build_dir"
 }

@@ -1,6 +1,8 @@
 #include "controls/qt/QtCommandButton.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStylePainter>
 
 namespace controls {
 
@@ -52,6 +54,58 @@ void QtCommandButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void QtCommandButton::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, face());
+}
+
+// A new font, palette or style draws every state anew; a change of state
+// only picks another face.
+void QtCommandButton::changeEvent(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::PaletteChange || type == QEvent::StyleChange)
+        faces_.clear();
+    QPushButton::changeEvent(event);
+}
+
+void QtCommandButton::resizeEvent(QResizeEvent* event)
+{
+    faces_.clear();
+    QPushButton::resizeEvent(event);
+}
+
+// The state is what the style is told of the button: pressed, focused,
+// enabled, under the mouse, in an active window.
+const QPixmap& QtCommandButton::face()
+{
+    if (facesCaption_ != text()) {
+        faces_.clear();
+        facesCaption_ = text();
+    }
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    auto found = faces_.find(option.state.toInt());
+    if (found == faces_.end())
+        found = faces_.insert(option.state.toInt(), drawFace(option));
+    return *found;
+}
+
+// What QPushButton paints, over the background the window fills in first.
+QPixmap QtCommandButton::drawFace(const QStyleOptionButton& option)
+{
+    QPixmap drawn(size() * devicePixelRatio());
+    drawn.setDevicePixelRatio(devicePixelRatio());
+    drawn.fill(palette().color(backgroundRole()));
+    QStylePainter painter(&drawn, this);
+    // The pen, background and font a painter on the button itself starts with.
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setBackground(palette().brush(backgroundRole()));
+    painter.setFont(font());
+    painter.drawControl(QStyle::CE_PushButton, option);
+    return drawn;
 }
 
 } // namespace controls

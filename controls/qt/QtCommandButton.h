@@ -3,12 +3,20 @@
 #include "controls/CommandButton.h"
 #include "controls/Rgb.h"
 
+#include <QHash>
+#include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace controls {
 
 // A push button whose face shows its own background colour, greyed
 // caption while disabled. Enter clicks it as Space does.
+//
+// A style sheet draws the face, which takes long; and a click paints the
+// button twice before its handler runs. So each state's face is drawn once
+// and shown again from then on.
 class QtCommandButton : public QPushButton, public CommandButton
 {
     Q_OBJECT
@@ -22,9 +30,18 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    const QPixmap& face();
+    QPixmap drawFace(const QStyleOptionButton& option);
+
     ClickHandler click_;
+    // The face the style sheet draws, once for each state the button shows.
+    QHash<QStyle::State::Int, QPixmap> faces_;
+    QString facesCaption_;
 };
 
 } // namespace controls

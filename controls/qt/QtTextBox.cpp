@@ -2,6 +2,10 @@
 
 #include "controls/qt/QtConvert.h"
 
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
 namespace controls {
 
 QtTextBox::QtTextBox(QWidget* parent)
@@ -21,10 +25,48 @@ std::string QtTextBox::Text() const
     return text_;
 }
 
+// A report grows a line at a time, and each line comes as the whole text
+// again. Setting the whole text would shape and lay out every line anew; when
+// the text only goes on from where it ended, just the new lines are added.
 void QtTextBox::SetText(const std::string& text)
 {
+    const bool appended = extendsAtLineEnd(text) && appendUnwrapped(toDisplayText(text.substr(text_.size())));
+    if (!appended)
+        setPlainText(toDisplayText(text));
     text_ = text;
-    setPlainText(toDisplayText(text));
+}
+
+// Only after a whole CR LF is the shown text of the old part the same in the
+// new text: a pair is never split between the two.
+bool QtTextBox::extendsAtLineEnd(const std::string& text) const
+{
+    return (text_.empty() || text_.ends_with("\r\n")) && text.size() > text_.size() && text.starts_with(text_);
+}
+
+// Adds the tail and leaves the box as setting the whole text would: nothing
+// to undo, not modified, the cursor and the view at the top. Whether the
+// scroll range is the same too is returned: Qt counts each line it has not
+// laid out yet as one, and a whole new text starts that count over, so the
+// two only agree while no line wraps.
+bool QtTextBox::appendUnwrapped(const QString& tail)
+{
+    QTextDocument* shown = document();
+    const bool undo = shown->isUndoRedoEnabled();
+    shown->setUndoRedoEnabled(false);
+    QTextCursor end(shown);
+    end.movePosition(QTextCursor::End);
+    end.insertText(tail);
+    shown->setUndoRedoEnabled(undo);
+    shown->setModified(false);
+    if (!atTop())
+        moveCursor(QTextCursor::Start);
+    return shown->lineCount() == shown->blockCount();
+}
+
+bool QtTextBox::atTop() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.position() == 0 && !cursor.hasSelection() && verticalScrollBar()->value() == 0;
 }
 
 } // namespace controls

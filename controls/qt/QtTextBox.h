@@ -19,6 +19,10 @@ public:
     void SetText(const std::string& text) override;
 
 private:
+    bool extendsAtLineEnd(const std::string& text) const;
+    bool appendUnwrapped(const QString& tail);
+    bool atTop() const;
+
     std::string text_;
 };
 
