@@ -217,6 +217,45 @@ private:
     std::uint64_t length_;
 };
 
+// A line along a row or a column, as the grid's lines are. Its pixels follow
+// one another, so the pattern is stepped along them instead of being worked
+// out for each pixel. Tells mark(vertical, across, first, last) the run of
+// pixels along the line that it drew, if it drew any.
+template<typename Mark>
+void drawStraight(const PixelLine& line, std::string_view dashes, std::uint32_t colour,
+                  std::uint32_t* pixels, int width, int height, Mark mark)
+{
+    const bool vertical = line.from.x == line.to.x && line.from.y != line.to.y;
+    const Coordinate across = vertical ? line.from.x : line.from.y;
+    if (across < 0 || across >= (vertical ? width : height))
+        return;
+    const Coordinate start = vertical ? line.from.y : line.from.x;
+    const Coordinate end = vertical ? line.to.y : line.to.x;
+    const Coordinate low = std::max<Coordinate>(std::min(start, end), 0);
+    const Coordinate high = std::min<Coordinate>(std::max(start, end), (vertical ? height : width) - 1);
+    if (low > high)
+        return;
+    // Walked from the end nearer the line's first point, so the pattern runs on.
+    const Coordinate direction = end >= start ? 1 : -1;
+    const Coordinate first = direction > 0 ? low : high;
+    std::size_t phase = std::size_t((std::uint64_t(std::abs(first - start)) + std::uint64_t(line.stepsBefore))
+                                    % dashes.size());
+    const std::ptrdiff_t stride = direction * (vertical ? width : 1);
+    std::uint32_t* pixel = pixels + (vertical ? first * width + across : across * width + first);
+    Coordinate drawnFirst = -1;
+    Coordinate drawnLast = -1;
+    for (Coordinate along = first; along >= low && along <= high; along += direction, pixel += stride) {
+        if (dashes[phase] == '#') {
+            *pixel = colour;
+            drawnFirst = drawnFirst < 0 ? along : drawnFirst;
+            drawnLast = along;
+        }
+        phase = phase + 1 == dashes.size() ? 0 : phase + 1;
+    }
+    if (drawnFirst >= 0)
+        mark(vertical, across, std::min(drawnFirst, drawnLast), std::max(drawnFirst, drawnLast));
+}
+
 // Exact for every width up to WidestPen: the argument stays below 2^52.
 Coordinate integerSquareRoot(Coordinate n)
 {
@@ -315,9 +354,16 @@ Rgb Raster::pixel(int x, int y) const
     return toRgb(pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]);
 }
 
+// One row is painted and copied to the others, which the library copies
+// many pixels at a time.
 void Raster::fill(Rgb colour)
 {
-    std::fill(pixels_.begin(), pixels_.end(), toBits(colour));
+    if (pixels_.empty())
+        return;
+    const auto firstRow = pixels_.begin();
+    std::fill(firstRow, firstRow + width_, toBits(colour));
+    for (auto row = firstRow + width_; row != pixels_.end(); row += width_)
+        std::copy(firstRow, firstRow + width_, row);
     changed_ = PixelRect{0, 0, width_, height_};
 }
 
@@ -338,6 +384,16 @@ void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
         return;
     }
     const std::string_view dashes = dashesOf(pen.style);
+    if (pixels->from.x == pixels->to.x || pixels->from.y == pixels->to.y) {
+        drawStraight(*pixels, dashes, colour, pixels_.data(), width_, height_,
+                     [this](bool vertical, Coordinate across, Coordinate first, Coordinate last) {
+                         if (vertical)
+                             markChanged(int(across), int(first), int(across), int(last));
+                         else
+                             markChanged(int(first), int(across), int(last), int(across));
+                     });
+        return;
+    }
     path.forEachIn(Box{0, 0, width_ - 1, height_ - 1}, [&](Coordinate x, Coordinate y, std::uint64_t steps) {
         if (dashes[(steps + std::uint64_t(pixels->stepsBefore)) % dashes.size()] == '#')
             fillSpan(y, x, x, colour);
