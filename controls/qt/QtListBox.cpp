@@ -10,6 +10,9 @@ QtListBox::QtListBox(QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every row is one line of the window's font; told so, the list measures
+    // one row instead of every row each time it paints or hit-tests.
+    setUniformItemSizes(true);
     // Selection signals come synchronously, inside the call that changed the
     // selection, so a handler that selects rows in other lists runs nested.
     connect(this, &QListWidget::itemSelectionChanged, this, &QtListBox::raiseClick);
