@@ -16,7 +16,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     const xcb_intern_atom_cookie_t cookie =
         xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t found = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return found;
 }
