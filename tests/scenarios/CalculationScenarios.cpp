@@ -6,16 +6,7 @@
 
 namespace {
 
-const std::string AreaHeading = "Ориентирано лице - координати на върховете:";
-const std::string AreaLabel = "Ориентирано лице = ";
-const std::string OnLine = "Точката лежи на правата!";
-const std::string OnSegment = "Точката лежи върху отсечката.";
-const std::string OnExtension = "Точката лежи върху продължението на отсечката. ";
-const std::string DistanceLabel = "Разстояние точка отсечка: ";
-const std::string AtEndPoint = "Проекцията на точката съвпада с една от точките.";
-const std::string Outside = "Проекцията на точката лежи извън отсечката. ";
-const std::string Inside = "Проекцията на точката лежи върху отсечката.";
-const std::string TooLarge = "Координатите са твърде големи за изчислението.";
+using namespace reportLines;
 
 using Points = std::vector<Pixel>;
 
@@ -23,16 +14,6 @@ Lines operator+(Lines head, const Lines& tail)
 {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
-}
-
-// The report's opening block: the points as determinant rows, then the area.
-Lines areaBlock(const Points& points, const std::string& area)
-{
-    Lines block{AreaHeading};
-    for (const Pixel point : points)
-        block.push_back(std::to_string(point.x) + ", " + std::to_string(point.y) + ", 1");
-    block.push_back(AreaLabel + area);
-    return block;
 }
 
 Lines away(const std::string& distance, const std::string& projection)

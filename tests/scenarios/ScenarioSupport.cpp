@@ -14,6 +14,15 @@ void enterPoints(Driver& driver, const std::vector<Pixel>& gridPoints)
         driver.pressBoard(point.x * GridStep, point.y * GridStep);
 }
 
+Lines areaBlock(const std::vector<Pixel>& points, const std::string& area)
+{
+    Lines block{reportLines::AreaHeading};
+    for (const Pixel point : points)
+        block.push_back(std::to_string(point.x) + ", " + std::to_string(point.y) + ", 1");
+    block.push_back(reportLines::AreaLabel + area);
+    return block;
+}
+
 std::string reportOf(const Lines& lines)
 {
     std::string result;

@@ -30,6 +30,24 @@ void pressAll(Driver& driver, const std::vector<Pixel>& presses);
 // Presses on the crossings of the given grid points.
 void enterPoints(Driver& driver, const std::vector<Pixel>& gridPoints);
 
+// The lines of the report, without their line ends.
+namespace reportLines {
+inline const std::string AreaHeading = "Ориентирано лице - координати на върховете:";
+inline const std::string AreaLabel = "Ориентирано лице = ";
+inline const std::string OnLine = "Точката лежи на правата!";
+inline const std::string OnSegment = "Точката лежи върху отсечката.";
+inline const std::string OnExtension = "Точката лежи върху продължението на отсечката. ";
+inline const std::string DistanceLabel = "Разстояние точка отсечка: ";
+inline const std::string AtEndPoint = "Проекцията на точката съвпада с една от точките.";
+inline const std::string Outside = "Проекцията на точката лежи извън отсечката. ";
+inline const std::string Inside = "Проекцията на точката лежи върху отсечката.";
+inline const std::string TooLarge = "Координатите са твърде големи за изчислението.";
+} // namespace reportLines
+
+// The report's opening block for grid points: the points as determinant
+// rows, then the area as given.
+Lines areaBlock(const std::vector<Pixel>& points, const std::string& area);
+
 // A report as the box must hold it: every line closed by CR LF.
 std::string reportOf(const Lines& lines);
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+using namespace reportLines;
+
 namespace {
 
 // Twice the signed area of the triangle a, b, c, with y counted downwards.
@@ -40,8 +42,8 @@ std::string decimal(double value)
 Lines onTheLine(const std::vector<Pixel>& p)
 {
     if (dot(p[2], p[0], p[1]) <= 0)
-        return {"Точката лежи на правата!", "Точката лежи върху отсечката."};
-    return {"Точката лежи на правата!", "Точката лежи върху продължението на отсечката. "};
+        return {OnLine, OnSegment};
+    return {OnLine, OnExtension};
 }
 
 // Where the foot of the perpendicular from P2 falls follows from the angles
@@ -51,10 +53,10 @@ std::string projection(const std::vector<Pixel>& p)
     const std::int64_t atStart = dot(p[0], p[1], p[2]);
     const std::int64_t atEnd = dot(p[1], p[0], p[2]);
     if (atStart == 0 || atEnd == 0)
-        return "Проекцията на точката съвпада с една от точките.";
+        return AtEndPoint;
     if (atStart < 0 || atEnd < 0)
-        return "Проекцията на точката лежи извън отсечката. ";
-    return "Проекцията на точката лежи върху отсечката.";
+        return Outside;
+    return Inside;
 }
 
 // The distance is the height over the segment, twice the area over the base,
@@ -63,18 +65,15 @@ std::string projection(const std::vector<Pixel>& p)
 Lines offTheLine(const std::vector<Pixel>& p, std::int64_t determinant)
 {
     const double distance = (triangleArea(determinant) * 2) / std::sqrt(double(squaredLength(p[0], p[1])));
-    return {"Разстояние точка отсечка: " + decimal(distance), projection(p)};
+    return {DistanceLabel + decimal(distance), projection(p)};
 }
 
 } // namespace
 
 std::string expectedReport(const std::vector<Pixel>& points)
 {
-    Lines lines{"Ориентирано лице - координати на върховете:"};
-    for (const Pixel point : points)
-        lines.push_back(std::to_string(point.x) + ", " + std::to_string(point.y) + ", 1");
     const std::int64_t determinant = cross(points[0], points[1], points[2]);
-    lines.push_back("Ориентирано лице = " + decimal(triangleArea(determinant)));
+    Lines lines = areaBlock(points, decimal(triangleArea(determinant)));
     const Lines verdict = determinant == 0 ? onTheLine(points) : offTheLine(points, determinant);
     lines.insert(lines.end(), verdict.begin(), verdict.end());
     return reportOf(lines);
