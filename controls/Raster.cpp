@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -47,9 +48,6 @@ constexpr int WidestPen = 32767;
 constexpr double ExactLimit = 2147483647.0;
 // Lines reaching further are first cut down to this square around the image.
 constexpr double CutLimit = 1073741824.0;
-// A whole number of periods of every pen pattern below, so a far-off start
-// that is cut away can be replaced by the steps it leaves over.
-constexpr int PatternsPeriod = 36;
 
 constexpr std::uint32_t toBits(Rgb colour)
 {
@@ -78,6 +76,26 @@ std::string_view dashesOf(DrawStyle style)
     case DrawStyle::DashDotDot: return "####..#..#..";
     }
     return "#";
+}
+
+// A length in design pixels as device pixels: never less than one, so that
+// no dash, gap or pen vanishes at a small scale.
+int scaledLength(int length, double scale)
+{
+    return std::max(1, int(std::min(std::round(length * scale), double(WidestPen))));
+}
+
+// The pattern with each run of dashes or gaps scaled on its own, so that
+// every dash and every dot keeps the same length along the line.
+std::string scaledDashes(std::string_view dashes, double scale)
+{
+    std::string scaled;
+    for (std::size_t run = 0; run < dashes.size();) {
+        const std::size_t end = std::min(dashes.find_first_not_of(dashes[run], run), dashes.size());
+        scaled.append(std::size_t(scaledLength(int(end - run), scale)), dashes[run]);
+        run = end;
+    }
+    return scaled;
 }
 
 // Halves go upwards. floor(c + 0.5) would carry 0.49999999999999994 to 1.
@@ -127,14 +145,14 @@ bool keepInside(Point& a, Point& b, double Point::*along, double Point::*across,
 }
 
 // The pixels a line runs between, and the pattern steps that came before its
-// first pixel because a far-off start was cut away.
+// first pixel because a far-off start was cut away, less whole periods.
 struct PixelLine {
     PixelPoint from;
     PixelPoint to;
     int stepsBefore = 0;
 };
 
-std::optional<PixelLine> toPixelLine(Point from, Point to)
+std::optional<PixelLine> toPixelLine(Point from, Point to, std::size_t period)
 {
     if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x)
         || !std::isfinite(to.y))
@@ -156,7 +174,7 @@ std::optional<PixelLine> toPixelLine(Point from, Point to)
         return std::nullopt;
     const double Point::*major = isSteep(*cutFrom, *cutTo) ? &Point::y : &Point::x;
     const double skipped = std::fabs(roundHalfUp(a.*major) - roundHalfUp(from.*major));
-    return PixelLine{*cutFrom, *cutTo, int(std::fmod(skipped, PatternsPeriod))};
+    return PixelLine{*cutFrom, *cutTo, int(std::fmod(skipped, double(period)))};
 }
 
 // The pixels of a one-pixel line: one for each step along the axis the line
@@ -339,12 +357,21 @@ std::vector<Span> wideLineRows(const LinePath& path, int width, int imageWidth, 
 
 } // namespace
 
-Raster::Raster(int width, int height, Rgb background)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
+Raster::Raster(int width, int height, Rgb background, double scale)
+    : scale_(scale > 0 && std::isfinite(scale) ? scale : 1),
+      width_(deviceLength(width, scale_)),
+      height_(deviceLength(height, scale_)),
       pixels_(std::size_t(width_) * std::size_t(height_))
 {
+    for (const DrawStyle style : {DrawStyle::Solid, DrawStyle::Dash, DrawStyle::Dot, DrawStyle::DashDot,
+                                  DrawStyle::DashDotDot})
+        dashes_[std::size_t(style)] = scaledDashes(dashesOf(style), scale_);
     fill(background);
+}
+
+int Raster::deviceLength(int length, double scale)
+{
+    return int(roundHalfUp(std::max(length, 0) * scale));
 }
 
 Rgb Raster::pixel(int x, int y) const
@@ -369,13 +396,15 @@ void Raster::fill(Rgb colour)
 
 void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
 {
-    const std::optional<PixelLine> pixels = toPixelLine({x1, y1}, {x2, y2});
+    const std::string& dashes = dashes_[std::size_t(pen.style)];
+    const std::optional<PixelLine> pixels =
+        toPixelLine({x1 * scale_, y1 * scale_}, {x2 * scale_, y2 * scale_}, dashes.size());
     if (!pixels)
         return;
-    const LinePath path(pixels->from, pixels->to);
     const std::uint32_t colour = toBits(pen.colour);
-    const int width = penWidth(pen.width);
-    if (width > 1) {
+    if (penWidth(pen.width) > 1) {
+        const LinePath path(pixels->from, pixels->to);
+        const int width = scaledLength(penWidth(pen.width), scale_);
         const std::vector<Span> rows = wideLineRows(path, width, width_, height_);
         for (std::size_t row = 0; row < rows.size(); ++row) {
             if (!rows[row].empty())
@@ -383,33 +412,78 @@ void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
         }
         return;
     }
-    const std::string_view dashes = dashesOf(pen.style);
-    if (pixels->from.x == pixels->to.x || pixels->from.y == pixels->to.y) {
-        drawStraight(*pixels, dashes, colour, pixels_.data(), width_, height_,
-                     [this](bool vertical, Coordinate across, Coordinate first, Coordinate last) {
-                         if (vertical)
-                             markChanged(int(across), int(first), int(across), int(last));
-                         else
-                             markChanged(int(first), int(across), int(last), int(across));
-                     });
-        return;
+    // A one-pixel pen keeps its pattern at any scale: as many patterned
+    // lines side by side as the pen is pixels thick, across the line's
+    // shorter side, centred as a dot of that width is.
+    const auto drawOne = [&](const PixelLine& one) {
+        if (one.from.x == one.to.x || one.from.y == one.to.y) {
+            drawStraight(one, dashes, colour, pixels_.data(), width_, height_,
+                         [this](bool vertical, Coordinate across, Coordinate first, Coordinate last) {
+                             if (vertical)
+                                 markChanged(int(across), int(first), int(across), int(last));
+                             else
+                                 markChanged(int(first), int(across), int(last), int(across));
+                         });
+            return;
+        }
+        LinePath(one.from, one.to).forEachIn(Box{0, 0, width_ - 1, height_ - 1},
+                                             [&](Coordinate x, Coordinate y, std::uint64_t steps) {
+            if (dashes[(steps + std::uint64_t(one.stepsBefore)) % dashes.size()] == '#')
+                fillSpan(y, x, x, colour);
+        });
+    };
+    const int thickness = scaledLength(1, scale_);
+    Coordinate PixelPoint::*across = isSteep(pixels->from, pixels->to) ? &PixelPoint::x : &PixelPoint::y;
+    for (Coordinate offset = firstDotRow(thickness); offset <= lastDotRow(thickness); ++offset) {
+        PixelLine shifted = *pixels;
+        shifted.from.*across += offset;
+        shifted.to.*across += offset;
+        drawOne(shifted);
     }
-    path.forEachIn(Box{0, 0, width_ - 1, height_ - 1}, [&](Coordinate x, Coordinate y, std::uint64_t steps) {
-        if (dashes[(steps + std::uint64_t(pixels->stepsBefore)) % dashes.size()] == '#')
-            fillSpan(y, x, x, colour);
-    });
 }
 
 void Raster::dot(double x, double y, Rgb colour, int width)
 {
     // A centre too far off to be drawn exactly is too far off to reach the image.
-    const std::optional<PixelPoint> centre = exactPixel({x, y});
+    const std::optional<PixelPoint> centre = exactPixel({x * scale_, y * scale_});
     if (!centre)
         return;
     const std::uint32_t bits = toBits(colour);
-    forEachDotRow(*centre, penWidth(width), height_, [&](Coordinate row, Span columns) {
+    forEachDotRow(*centre, scaledLength(penWidth(width), scale_), height_, [&](Coordinate row, Span columns) {
         fillSpan(row, columns.left, columns.right, bits);
     });
+}
+
+void Raster::fillRect(const PixelRect& area, Rgb colour)
+{
+    const PixelRect inside = clipped(area);
+    for (int y = inside.top; y < inside.top + inside.height; ++y)
+        fillSpan(y, inside.left, inside.left + inside.width - 1, toBits(colour));
+}
+
+void Raster::copyArea(const Raster& source, const PixelRect& area)
+{
+    if (source.width_ != width_ || source.height_ != height_)
+        return;
+    const PixelRect inside = clipped(area);
+    for (int y = inside.top; y < inside.top + inside.height; ++y) {
+        const std::size_t start = std::size_t(y) * std::size_t(width_) + std::size_t(inside.left);
+        std::copy_n(source.pixels_.begin() + std::ptrdiff_t(start), inside.width,
+                    pixels_.begin() + std::ptrdiff_t(start));
+    }
+    if (!inside.empty())
+        markChanged(inside.left, inside.top, inside.left + inside.width - 1, inside.top + inside.height - 1);
+}
+
+PixelRect Raster::clipped(const PixelRect& area) const
+{
+    const int left = std::max(area.left, 0);
+    const int top = std::max(area.top, 0);
+    const int right = std::min(area.left + area.width, width_);
+    const int bottom = std::min(area.top + area.height, height_);
+    if (area.empty() || right <= left || bottom <= top)
+        return {};
+    return PixelRect{left, top, right - left, bottom - top};
 }
 
 PixelRect Raster::takeChangedArea()

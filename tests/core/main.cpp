@@ -1,2 +1,6 @@
-#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
-#include <doctest/doctest.h>
+#include "tests/TestRun.h"
+
+int main(int argc, char** argv)
+{
+    return runTestCases(argc, argv);
+}

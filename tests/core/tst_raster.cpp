@@ -57,6 +57,9 @@ std::vector<std::uint32_t> pixelsOf(const Raster& raster)
 
 } // namespace
 
+TEST_SUITE("raster")
+{
+
 // What Qt drew for the same lines: the rhythm runs from the first point, in
 // either direction, and both end points are drawn.
 TEST_CASE("a one-pixel pen follows its pattern along horizontal and vertical lines")
@@ -265,3 +268,57 @@ TEST_CASE("the changed area holds every pixel drawn since it was last taken")
     raster.fill(Black);
     CHECK(raster.takeChangedArea() == PixelRect{0, 0, BoardWidth, BoardHeight});
 }
+
+// At a display scale every length of the design is rounded on its own, so
+// that every dash, gap, dot and pen keeps its look and the grid its rhythm.
+TEST_CASE("at a display scale the picture keeps its runs, widths, dots and colours")
+{
+    struct Row {
+        double scale;
+        int width, height;
+        const char* dashDotDot;
+        int penRows;
+        int dotAcross;
+    };
+    const Row table[] = {
+        {1.25, 429, 286, "#####...#...#...", 1, 6},
+        {1.5, 515, 344, "######...##...##...", 2, 8},
+        {2, 686, 458, "########....##....##....", 2, 10},
+    };
+    constexpr Rgb DarkRed{200, 0, 0};
+    for (const Row& row : table) {
+        CAPTURE(row.scale);
+        Raster raster(BoardWidth, BoardHeight, White, row.scale);
+        CHECK(raster.scale() == row.scale);
+        CHECK(raster.width() == row.width);
+        CHECK(raster.height() == row.height);
+
+        // A grid line at y = 20 starts on the row 20 × s rounds to.
+        raster.line(0, 20, 100, 20, pen(DrawStyle::DashDotDot));
+        const int lineRow = int(20 * row.scale + 0.5);
+        const std::string period = row.dashDotDot;
+        CHECK(trace(raster, {0, lineRow}, {1, 0}, int(2 * period.size())) == period + period);
+        CHECK(trace(raster, {3, lineRow - 1}, {0, 1}, row.penRows + 2)
+              == "." + std::string(std::size_t(row.penRows), '#') + ".");
+
+        // The 5-pixel dot of a point, and a wide pen, scaled.
+        raster.dot(100, 100, DarkRed, 5);
+        const int centre = int(100 * row.scale + 0.5);
+        int across = 0;
+        for (int x = centre - 10; x <= centre + 10; ++x)
+            across += raster.pixel(x, centre) == DarkRed;
+        CHECK(across == row.dotAcross);
+        raster.line(150, 50, 200, 120, pen(DrawStyle::Solid, 3));
+
+        int foreign = 0;
+        for (int y = 0; y < raster.height(); ++y) {
+            for (int x = 0; x < raster.width(); ++x) {
+                const Rgb colour = raster.pixel(x, y);
+                foreign += !(colour == White || colour == Black || colour == DarkRed);
+            }
+        }
+        CHECK(foreign == 0);
+    }
+}
+
+} // TEST_SUITE

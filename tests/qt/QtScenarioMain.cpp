@@ -1,5 +1,4 @@
-#define DOCTEST_CONFIG_IMPLEMENT
-#include <doctest/doctest.h>
+#include "tests/TestRun.h"
 
 #include <QApplication>
 
@@ -7,6 +6,5 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    doctest::Context context(argc, argv);
-    return context.run();
+    return runTestCases(argc, argv);
 }
