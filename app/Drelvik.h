@@ -1,16 +1,17 @@
 #pragma once
 
 #include "controls/Form.h"
+#include "controls/Toolkit.h"
 #include "window/Window.h"
 
 #include <memory>
 
 // The program's one window: built from its design, wired to its handlers and
-// loaded on construction; shown on request.
+// loaded on construction with the toolkit given; shown on request.
 class Drelvik
 {
 public:
-    Drelvik();
+    explicit Drelvik(controls::Toolkit& toolkit);
     ~Drelvik();
 
     Drelvik(const Drelvik&) = delete;

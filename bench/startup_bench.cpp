@@ -12,7 +12,7 @@
 
 #include "app/Drelvik.h"
 #include "bench/Spread.h"
-#include "controls/Application.h"
+#include "controls/Toolkit.h"
 #include "resources/VersionInfo.h"
 
 #include <QApplication>
@@ -76,12 +76,12 @@ QWidget* showFloor(Kind kind)
 [[noreturn]] void showAndLeave(Kind kind, int argc, char** argv)
 {
     QWidget* shown = nullptr;
-    std::unique_ptr<controls::Application> program;
+    std::unique_ptr<controls::Toolkit> program;
     std::unique_ptr<Drelvik> drelvik;
     std::unique_ptr<QApplication> floor;
     if (kind == Kind::Drelvik) {
-        program = std::make_unique<controls::Application>(argc, argv, DRELVIK_INTERNAL_NAME, DRELVIK_VERSION_TEXT);
-        drelvik = std::make_unique<Drelvik>();
+        program = controls::makeToolkit(argc, argv, DRELVIK_INTERNAL_NAME, DRELVIK_VERSION_TEXT);
+        drelvik = std::make_unique<Drelvik>(*program);
         drelvik->show();
         shown = QApplication::topLevelWidgets().constFirst();
     } else {

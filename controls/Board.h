@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace controls {
 
@@ -20,16 +21,22 @@ inline constexpr std::int16_t AltMask = 4;
 } // namespace mouse
 
 // A picture box: a framed drawing surface that keeps a persistent image.
-// Coordinates are pixels, origin at the top-left of the inner area (inside
-// the border), x to the right, y downwards.
+// Coordinates are pixels of the window's design, origin at the top-left of
+// the inner area (inside the border), x to the right, y downwards, whatever
+// the display's scale: the image is drawn at the screen's own resolution.
 class Board
 {
 public:
-    // Raised for every press of a mouse button on the inner area, except the
-    // second press of a double click: that one is a double click, which the
-    // board does not report. Presses on the border are not the board's.
+    // Raised for every press of a mouse button, pen or finger on the inner
+    // area, at the design pixel pressed, except the second press of a double
+    // click: that one is a double click, which the board does not report.
+    // Presses on the border are not the board's.
     using MouseDownHandler =
         std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
+    // Raised for a key pressed while the board has the focus, with its key
+    // code (controls/KeyCode.h) and the shift state; keys that move the
+    // focus belong to the window.
+    using KeyDownHandler = std::function<void(std::int16_t keyCode, std::int16_t shift)>;
 
     virtual ~Board() = default;
 
@@ -47,7 +54,16 @@ public:
     // With a pen w pixels wide, a filled round dot w pixels across.
     virtual void PSet(float x, float y, std::optional<Rgb> colour = {}) = 0;
 
+    // Where the keyboard cursor stands. It shows over the image, with a mark
+    // round the board, while the board has the focus and the window shows
+    // focus cues; it is never part of the image.
+    virtual void SetKeyboardCursor(float x, float y) = 0;
+    // What a screen reader says of the board after its name; told to it
+    // whenever it changes.
+    virtual void SetDescription(const std::string& text) = 0;
+
     virtual void OnMouseDown(MouseDownHandler handler) = 0;
+    virtual void OnKeyDown(KeyDownHandler handler) = 0;
 };
 
 } // namespace controls

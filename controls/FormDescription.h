@@ -30,6 +30,9 @@ struct ControlDescription {
     std::string text;
     std::optional<Rgb> backColor;
     bool visible = true;
+    // What a screen reader calls a control that no caption of its own and
+    // no label above it names (see accessibleNameOf).
+    std::string accessibleName;
 };
 
 struct FontDescription {

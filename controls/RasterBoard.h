@@ -1,17 +1,27 @@
 #pragma once
 
 #include "controls/Board.h"
+#include "controls/DrawingLog.h"
 #include "controls/Raster.h"
+
+#include <string>
 
 namespace controls {
 
 // The board's drawing, done once for every toolkit: all of it goes into a
-// raster image, which a toolkit's board only shows and which it tells about
-// the presses on it.
+// raster image at the display's scale, which a toolkit's board only shows,
+// and which it tells about presses, keys and its focus. The keyboard cursor
+// and the focus mark are drawn over a copy of the image, the one shown.
 class RasterBoard : public Board
 {
 public:
-    RasterBoard(int width, int height);
+    // The sunken border round the inner area, in design pixels.
+    static constexpr int BorderWidth = 2;
+    // The border in device pixels at a scale: never thinner than one.
+    static int borderWidth(double scale);
+
+    // The inner area's size in design pixels, and the display's scale.
+    RasterBoard(int width, int height, double scale = 1);
 
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -24,24 +34,58 @@ public:
     void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}) override;
     void PSet(float x, float y, std::optional<Rgb> colour = {}) override;
 
-    void OnMouseDown(MouseDownHandler handler) override;
+    void SetKeyboardCursor(float x, float y) override;
+    void SetDescription(const std::string& text) override;
 
+    void OnMouseDown(MouseDownHandler handler) override;
+    void OnKeyDown(KeyDownHandler handler) override;
+
+    // What the procedures drew, at the display's scale.
     const Raster& image() const { return image_; }
+    // What the screen shows: the image, with the focus mark and the keyboard
+    // cursor over it while the focus shows.
+    const Raster& shown();
+    const std::string& description() const { return description_; }
+    bool showsFocus() const { return focusShown_; }
 
 protected:
-    void raiseMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
-    // The pixels a drawing changed, for the toolkit to show them again.
+    // A press at a pixel of the image, counted from the inner area's
+    // top-left corner; one outside the image is not the board's.
+    void press(std::int16_t button, std::int16_t shift, double x, double y);
+    void keyDown(std::int16_t keyCode, std::int16_t shift);
+    // Whether the board has the focus and the window shows focus cues.
+    void showFocus(bool shown);
+    // The display's scale changed: the same picture is drawn again at it.
+    void setScale(double scale);
+
+    // Pixels of the shown image to show again.
     virtual void imageChanged(const PixelRect& area) = 0;
+    // The description changed: a screen reader should be told.
+    virtual void descriptionChanged() {}
 
 private:
     void showChanges();
+    void restale(const PixelRect& area);
+    PixelRect cursorArea() const;
+    void drawMarks();
 
-    Raster image_;
+    int designWidth_;
+    int designHeight_;
     Rgb backColor_{255, 255, 255};
     // The system's button-text colour; the program never changes it.
     Rgb foreColor_{0, 0, 0};
     Pen pen_;
+    DrawingLog log_;
+    Raster image_;
+    Raster shown_;
+    // Pixels of the shown image that no longer agree with the image.
+    PixelRect stale_;
+    double cursorX_ = 0;
+    double cursorY_ = 0;
+    bool focusShown_ = false;
+    std::string description_;
     MouseDownHandler mouseDown_;
+    KeyDownHandler keyDown_;
 };
 
 } // namespace controls

@@ -49,21 +49,22 @@ controls::FormDescription drelvikDesign()
     window.font = {"Times New Roman", "Liberation Serif", 12};
     window.icon = "drelvik";
     // kind, name, index, {left, top, width, height} in pixels, tab index,
-    // caption or initial text, background colour, visible
+    // caption or initial text, background colour, visible, and a name for
+    // screen readers where no caption or label above gives one
     window.controls = {
-        {ControlKind::Label, "Label1", 0, {48, 0, 385, 25}, 2, "Drelvik\r\n", LabelColour, true},
-        {ControlKind::Label, "Label1", 3, {8, 32, 345, 25}, 12, "Посочете трите точки", LabelColour, true},
-        {ControlKind::Label, "Label1", 1, {368, 32, 49, 25}, 8, "Ос X", LabelColour, true},
-        {ControlKind::Label, "Label1", 2, {424, 32, 41, 25}, 9, "Ос Y", LabelColour, true},
-        {ControlKind::PictureBox, "Picture1", -1, {8, 56, 347, 233}, 11, "", std::nullopt, true},
-        {ControlKind::ListBox, "List1", lists::X, {368, 56, 49, 80}, 3, "", std::nullopt, true},
-        {ControlKind::ListBox, "List1", lists::Y, {424, 56, 41, 80}, 4, "", std::nullopt, true},
-        {ControlKind::ListBox, "List1", lists::UpwardY, {440, 152, 33, 80}, 10, "", std::nullopt, false},
-        {ControlKind::CommandButton, "Command1", buttons::Calculate, {376, 160, 73, 25}, 5, "Изчисли", Rgb{128, 255, 128}, true},
-        {ControlKind::CommandButton, "Command1", buttons::Clear, {376, 208, 73, 25}, 6, "Изчисти", Rgb{255, 0, 0}, true},
-        {ControlKind::CommandButton, "Command1", buttons::Delete, {376, 256, 73, 25}, 7, "Изтрий", Rgb{192, 0, 192}, true},
-        {ControlKind::TextBox, "Text1", textBoxes::Report, {8, 296, 457, 113}, 0, TaskStatement, std::nullopt, true},
-        {ControlKind::TextBox, "Text1", textBoxes::OtherSums, {136, 344, 449, 27}, 1, "Други сметки\r\n", std::nullopt, false},
+        {ControlKind::Label, "Label1", 0, {48, 0, 385, 25}, 2, "Drelvik\r\n", LabelColour, true, ""},
+        {ControlKind::Label, "Label1", 3, {8, 32, 345, 25}, 12, "Посочете трите точки", LabelColour, true, ""},
+        {ControlKind::Label, "Label1", 1, {368, 32, 49, 25}, 8, "Ос X", LabelColour, true, ""},
+        {ControlKind::Label, "Label1", 2, {424, 32, 41, 25}, 9, "Ос Y", LabelColour, true, ""},
+        {ControlKind::PictureBox, "Picture1", -1, {8, 56, 347, 233}, 11, "", std::nullopt, true, ""},
+        {ControlKind::ListBox, "List1", lists::X, {368, 56, 49, 80}, 3, "", std::nullopt, true, ""},
+        {ControlKind::ListBox, "List1", lists::Y, {424, 56, 41, 80}, 4, "", std::nullopt, true, ""},
+        {ControlKind::ListBox, "List1", lists::UpwardY, {440, 152, 33, 80}, 10, "", std::nullopt, false, "Ос Y нагоре"},
+        {ControlKind::CommandButton, "Command1", buttons::Calculate, {376, 160, 73, 25}, 5, "Изчисли", Rgb{128, 255, 128}, true, ""},
+        {ControlKind::CommandButton, "Command1", buttons::Clear, {376, 208, 73, 25}, 6, "Изчисти", Rgb{255, 0, 0}, true, ""},
+        {ControlKind::CommandButton, "Command1", buttons::Delete, {376, 256, 73, 25}, 7, "Изтрий", Rgb{192, 0, 192}, true, ""},
+        {ControlKind::TextBox, "Text1", textBoxes::Report, {8, 296, 457, 113}, 0, TaskStatement, std::nullopt, true, "Отчет"},
+        {ControlKind::TextBox, "Text1", textBoxes::OtherSums, {136, 344, 449, 27}, 1, "Други сметки\r\n", std::nullopt, false, "Други сметки"},
     };
     return window;
 }

@@ -1,9 +1,8 @@
 #include "window/Window.h"
 
-#include "controls/UserLocale.h"
-
-Window::Window(controls::Form& form)
-    : picture1_(form.board("Picture1"))
+Window::Window(controls::Form& form, const controls::Toolkit& toolkit)
+    : toolkit_(toolkit)
+    , picture1_(form.board("Picture1"))
     , list1_{form.listBox("List1", lists::X), form.listBox("List1", lists::Y),
              form.listBox("List1", lists::UpwardY)}
     , command1_{form.commandButton("Command1", buttons::Calculate),
@@ -21,5 +20,5 @@ void Window::appendReportLine(const std::string& line)
 
 std::string Window::decimalSeparator() const
 {
-    return controls::userDecimalSeparator();
+    return toolkit_.decimalSeparator();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Form.h"
+#include "controls/Toolkit.h"
 #include "window/ControlIndex.h"
 #include "window/Worksheet.h"
 
@@ -13,7 +14,7 @@
 class Window
 {
 public:
-    explicit Window(controls::Form& form);
+    Window(controls::Form& form, const controls::Toolkit& toolkit);
 
     controls::Board& Picture1() { return picture1_; }
     controls::ListBox& List1(std::int16_t index) { return list1_.at(index); }
@@ -29,6 +30,7 @@ public:
     std::string decimalSeparator() const;
 
 private:
+    const controls::Toolkit& toolkit_;
     controls::Board& picture1_;
     std::array<std::reference_wrapper<controls::ListBox>, lists::Count> list1_;
     std::array<std::reference_wrapper<controls::CommandButton>, buttons::Count> command1_;

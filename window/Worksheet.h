@@ -15,6 +15,9 @@ struct Worksheet {
     std::int16_t PointCount = 0;
     // Pixels per grid unit.
     std::int16_t GridStep = 0;
+    // The crossing the keyboard cursor stands on, in grid units.
+    std::int16_t CursorColumn = 0;
+    std::int16_t CursorRow = 0;
 
     // Snapshot of the points taken by the last calculation, in grid units with
     // y downwards: row i is point Pi, column 0 its x, column 1 its y.

@@ -1,7 +1,13 @@
 #include "controls/qt/QtBoard.h"
 
+#include "controls/qt/QtConvert.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace controls {
 
@@ -28,11 +34,16 @@ std::int16_t toShiftState(Qt::KeyboardModifiers modifiers)
     return state;
 }
 
+bool isArrow(std::int16_t keyCode)
+{
+    return keyCode == key::Left || keyCode == key::Right || keyCode == key::Up || keyCode == key::Down;
+}
+
 } // namespace
 
 QtBoard::QtBoard(int width, int height, QWidget* parent)
     : QFrame(parent)
-    , RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth)
+    , RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth, parent ? parent->devicePixelRatioF() : 1)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(BorderWidth);
@@ -40,33 +51,54 @@ QtBoard::QtBoard(int width, int height, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// The area is in the image's device pixels; Qt repaints in its own units.
 void QtBoard::imageChanged(const PixelRect& area)
 {
-    update(QRect(area.left, area.top, area.width, area.height).translated(contentsRect().topLeft()));
+    const double scale = image().scale();
+    const int left = int(std::floor(area.left / scale));
+    const int top = int(std::floor(area.top / scale));
+    const int right = int(std::ceil((area.left + area.width) / scale));
+    const int bottom = int(std::ceil((area.top + area.height) / scale));
+    update(QRect(left, top, right - left, bottom - top).translated(contentsRect().topLeft()));
+}
+
+void QtBoard::descriptionChanged()
+{
+    setAccessibleDescription(QString::fromStdString(description()));
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+// A window moved to a screen of another scale draws the same picture anew
+// at that scale.
+bool QtBoard::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        followScreen();
+    return QFrame::event(event);
 }
 
 void QtBoard::paintEvent(QPaintEvent* event)
 {
+    followScreen();
     QFrame::paintEvent(event);
-    const Raster& raster = image();
-    // The image is read where it lies, without a copy.
-    const QImage shown(reinterpret_cast<const uchar*>(raster.bits()), raster.width(), raster.height(),
-                       raster.width() * 4, QImage::Format_RGB32);
+    const Raster& raster = shown();
+    // The image is read where it lies, without a copy, one pixel to a
+    // device pixel.
+    QImage picture(reinterpret_cast<const uchar*>(raster.bits()), raster.width(), raster.height(),
+                   raster.width() * 4, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(raster.scale());
     QPainter painter(this);
     painter.setClipRegion(event->region() & contentsRect());
-    painter.drawImage(contentsRect().topLeft(), shown);
+    painter.drawImage(contentsRect().topLeft(), picture);
 }
 
+// Positions come in Qt's units, which the image's scale turns into its pixels.
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
-    // The border is not part of the board: presses on it are not the board's.
-    const QPoint position = event->position().toPoint();
-    if (!contentsRect().contains(position))
-        return;
-    const QPoint inner = position - contentsRect().topLeft();
-    raiseMouseDown(toMouseButton(event->button()), toShiftState(event->modifiers()), float(inner.x()),
-                   float(inner.y()));
+    const QPointF inner = (event->position() - contentsRect().topLeft()) * image().scale();
+    press(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
 }
 
 // The second press of a double click is a double click, not another press:
@@ -74,6 +106,44 @@ void QtBoard::mousePressEvent(QMouseEvent* event)
 void QtBoard::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+}
+
+// The arrows move the keyboard cursor, and from then on the window shows
+// where the focus is, as Qt does once Tab has been used.
+void QtBoard::keyPressEvent(QKeyEvent* event)
+{
+    const std::int16_t keyCode = toKeyCode(event->key());
+    if (keyCode == 0 || keyCode == key::Tab) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (isArrow(keyCode)) {
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        updateFocusMark();
+    }
+    keyDown(keyCode, toShiftState(event->modifiers()));
+}
+
+void QtBoard::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    updateFocusMark();
+}
+
+void QtBoard::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    updateFocusMark();
+}
+
+void QtBoard::followScreen()
+{
+    setScale(devicePixelRatioF());
+}
+
+void QtBoard::updateFocusMark()
+{
+    showFocus(hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 } // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/qt/QtCommandButton.h"
 
+#include "controls/qt/QtConvert.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStylePainter>
@@ -30,10 +32,7 @@ QtCommandButton::QtCommandButton(const QString& caption, Rgb face, QWidget* pare
     setAutoDefault(false);
     setDefault(false);
     setStyleSheet(faceStyleSheet(face));
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (click_)
-            click_();
-    });
+    connect(this, &QPushButton::clicked, this, [this] { raiseClick(isEnabled()); });
 }
 
 void QtCommandButton::SetEnabled(bool enabled)
@@ -41,15 +40,12 @@ void QtCommandButton::SetEnabled(bool enabled)
     setEnabled(enabled);
 }
 
-void QtCommandButton::OnClick(ClickHandler handler)
-{
-    click_ = std::move(handler);
-}
-
+// Qt clicks on Space itself; the other keys that click are done here.
 void QtCommandButton::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
+    const std::int16_t keyCode = toKeyCode(event->key());
+    if (keyCode != key::Space && clicksOnKey(keyCode) && !event->isAutoRepeat()
+        && event->modifiers() == Qt::NoModifier) {
         click();
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CommandButton.h"
+#include "controls/CommandButtonBase.h"
 #include "controls/Rgb.h"
 
 #include <QHash>
@@ -12,12 +12,12 @@
 namespace controls {
 
 // A push button whose face shows its own background colour, greyed
-// caption while disabled. Enter clicks it as Space does.
+// caption while disabled.
 //
 // A style sheet draws the face, which takes long; and a click paints the
 // button twice before its handler runs. So each state's face is drawn once
 // and shown again from then on.
-class QtCommandButton : public QPushButton, public CommandButton
+class QtCommandButton : public QPushButton, public CommandButtonBase
 {
     Q_OBJECT
 
@@ -25,8 +25,6 @@ public:
     QtCommandButton(const QString& caption, Rgb face, QWidget* parent = nullptr);
 
     void SetEnabled(bool enabled) override;
-
-    void OnClick(ClickHandler handler) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,7 +36,6 @@ private:
     const QPixmap& face();
     QPixmap drawFace(const QStyleOptionButton& option);
 
-    ClickHandler click_;
     // The face the style sheet draws, once for each state the button shows.
     QHash<QStyle::State::Int, QPixmap> faces_;
     QString facesCaption_;

@@ -1,5 +1,7 @@
 #include "controls/qt/QtForm.h"
 
+#include "controls/AccessibleName.h"
+#include "controls/Layout.h"
 #include "controls/qt/QtBoard.h"
 #include "controls/qt/QtCommandButton.h"
 #include "controls/qt/QtConvert.h"
@@ -12,7 +14,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include <algorithm>
+#include <map>
+
 
 namespace controls {
 
@@ -54,22 +57,34 @@ QIcon iconNamed(const std::string& name)
 
 } // namespace
 
+// The controls are made in tab order, which Qt's focus chain follows.
 QtForm::QtForm(const FormDescription& description)
 {
     applyWindowLook(description);
-    std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlDescription& control : description.controls) {
-        QWidget* widget = createControl(control);
-        widget->setObjectName(objectNameOf(control));
-        widget->setGeometry(control.bounds.left, control.bounds.top, control.bounds.width,
-                            control.bounds.height);
-        if (control.backColor)
-            paintBackground(widget, *control.backColor);
-        widget->setVisible(control.visible);
-        if (widget->focusPolicy() != Qt::NoFocus)
-            focusable.emplace_back(control.tabIndex, widget);
+    std::map<ControlKey, QWidget*> made;
+    for (const ControlDescription* control : inTabOrder(description)) {
+        QWidget* widget = createControl(*control);
+        widget->setObjectName(objectNameOf(*control));
+        widget->setAccessibleName(QString::fromStdString(accessibleNameOf(description, *control)));
+        widget->setGeometry(control->bounds.left, control->bounds.top, control->bounds.width,
+                            control->bounds.height);
+        if (control->backColor)
+            paintBackground(widget, *control->backColor);
+        widget->setVisible(control->visible);
+        if (!firstInTabOrder_ && widget->focusPolicy() != Qt::NoFocus)
+            firstInTabOrder_ = widget;
+        made[{control->name, control->index}] = widget;
     }
-    setTabOrder(std::move(focusable));
+    // Later controls of the description lie over earlier ones where they
+    // touch, whatever their tab order. Qt tells screen readers which label
+    // names a control through the label's buddy.
+    for (const ControlDescription& control : description.controls) {
+        made.at({control.name, control.index})->raise();
+        if (const ControlDescription* label = labelAbove(description, control)) {
+            auto* caption = static_cast<QLabel*>(made.at({label->name, label->index}));
+            caption->setBuddy(made.at({control.name, control.index}));
+        }
+    }
 }
 
 void QtForm::applyWindowLook(const FormDescription& description)
@@ -95,7 +110,7 @@ void QtForm::applyWindowLook(const FormDescription& description)
 
 QWidget* QtForm::createControl(const ControlDescription& control)
 {
-    const Key key{control.name, control.index};
+    const ControlKey key{control.name, control.index};
     switch (control.kind) {
     case ControlKind::PictureBox:
         return boards_[key] = new QtBoard(control.bounds.width, control.bounds.height, this);
@@ -115,42 +130,14 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     return createLabel(control, this);
 }
 
-void QtForm::setTabOrder(std::vector<std::pair<int, QWidget*>> focusable)
-{
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-    if (!focusable.empty())
-        firstInTabOrder_ = focusable.front().second;
-}
-
-Board& QtForm::board(std::string_view name, int index)
-{
-    return findControl(boards_, name, index);
-}
-
-ListBox& QtForm::listBox(std::string_view name, int index)
-{
-    return findControl(lists_, name, index);
-}
-
-CommandButton& QtForm::commandButton(std::string_view name, int index)
-{
-    return findControl(buttons_, name, index);
-}
-
-TextBox& QtForm::textBox(std::string_view name, int index)
-{
-    return findControl(textBoxes_, name, index);
-}
-
 void QtForm::Show()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        const QRect area = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        const PixelRect centred = centredIn({area.left(), area.top(), area.width(), area.height()},
+                                            frame.width(), frame.height());
+        move(centred.left, centred.top);
     }
     show();
     if (QWidget* first = firstFocusable())

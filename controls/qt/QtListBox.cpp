@@ -1,7 +1,11 @@
 #include "controls/qt/QtListBox.h"
 
+#include "controls/qt/QtConvert.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
 
 namespace controls {
 
@@ -15,7 +19,7 @@ QtListBox::QtListBox(QWidget* parent)
     setUniformItemSizes(true);
     // Selection signals come synchronously, inside the call that changed the
     // selection, so a handler that selects rows in other lists runs nested.
-    connect(this, &QListWidget::itemSelectionChanged, this, &QtListBox::raiseClick);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] { selectionMayHaveMoved(); });
 }
 
 void QtListBox::AddItem(const std::string& text)
@@ -65,22 +69,30 @@ void QtListBox::SetListIndex(int row)
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
-void QtListBox::OnClick(ClickHandler handler)
-{
-    click_ = std::move(handler);
-}
-
-// With no row selected, Qt would move on from the current row, which it keeps
-// even without a selection; the first key selects the first or last row.
+// Qt would move on from the current row, which it keeps even without a
+// selection. An arrow shows the focus from then on, as Tab does.
 void QtListBox::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    const bool moves = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home || key == Qt::Key_End;
-    if (moves && ListIndex() < 0 && count() > 0) {
-        SetListIndex(key == Qt::Key_End ? count() - 1 : 0);
+    const std::int16_t keyCode = toKeyCode(event->key());
+    if (keyCode == key::Up || keyCode == key::Down)
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (const std::optional<int> first = rowForFirstKey(keyCode)) {
+        SetListIndex(*first);
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void QtListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus() || currentIndex().isValid())
+        return;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = QRect(0, 0, viewport()->width(), fontMetrics().height() + 2);
+    QPainter painter(viewport());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 // The user moves the selection from row to row but never takes it away: Qt
@@ -89,9 +101,9 @@ void QtListBox::keyPressEvent(QKeyEvent* event)
 QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelIndex& index,
                                                                 const QEvent* event) const
 {
-    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
-    if (!index.isValid())
+    if (!rowForPress(index.isValid() ? index.row() : -1))
         return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
     // Ctrl toggles: it may move the selection to another row, never clear it.
     if (command.testFlag(QItemSelectionModel::Deselect))
         return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate
@@ -100,17 +112,12 @@ QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelInde
 }
 
 // Qt makes the next row current when one is taken out; the list should be
-// left with no row current and none selected.
+// left with no row current and none selected, and tells of no click.
 void QtListBox::clearSelectionQuietly()
 {
     const QSignalBlocker quiet(selectionModel());
     selectionModel()->clear();
-}
-
-void QtListBox::raiseClick()
-{
-    if (click_)
-        click_();
+    selectionForgotten();
 }
 
 } // namespace controls

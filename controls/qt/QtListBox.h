@@ -1,14 +1,16 @@
 #pragma once
 
-#include "controls/ListBox.h"
+#include "controls/ListBoxBase.h"
 
 #include <QListWidget>
 
 namespace controls {
 
 // The list on Qt. The selected row is the list index; the click event
-// follows every change of it, made by the user or by the program.
-class QtListBox : public QListWidget, public ListBox
+// follows every change of it, made by the user or by the program. With the
+// focus and no current row, it marks its first row's place, so that an
+// empty list shows that it has the focus too.
+class QtListBox : public QListWidget, public ListBoxBase
 {
     Q_OBJECT
 
@@ -24,18 +26,14 @@ public:
     int ListIndex() const override;
     void SetListIndex(int row) override;
 
-    void OnClick(ClickHandler handler) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
 
 private:
     void clearSelectionQuietly();
-    void raiseClick();
-
-    ClickHandler click_;
 };
 
 } // namespace controls

@@ -22,6 +22,12 @@ std::int16_t toShiftState(WPARAM keys)
     return state;
 }
 
+// The keys held at a key press, in the key state of the press.
+std::int16_t keyShiftState()
+{
+    return toShiftState((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0));
+}
+
 } // namespace
 
 Win32Board::Win32Board(const ControlDescription& design, HWND parent, int id)
@@ -43,6 +49,15 @@ LRESULT Win32Board::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDOWN: onMouseDown(mouse::LeftButton, wParam, lParam); return 0;
     case WM_RBUTTONDOWN: onMouseDown(mouse::RightButton, wParam, lParam); return 0;
     case WM_MBUTTONDOWN: onMouseDown(mouse::MiddleButton, wParam, lParam); return 0;
+    case WM_GETDLGCODE: return onDialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN: keyDown(std::int16_t(wParam), keyShiftState()); return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        updateFocusMark();
+        return result;
+    }
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -77,7 +92,23 @@ void Win32Board::onPaint()
 void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position)
 {
     SetFocus(window_);
-    raiseMouseDown(button, toShiftState(keys), float(GET_X_LPARAM(position)), float(GET_Y_LPARAM(position)));
+    press(button, toShiftState(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+// The arrows, Space and Enter are the board's own keys: the dialog manager
+// would move the focus on the arrows and press the default button on Enter.
+LRESULT Win32Board::onDialogCode(const MSG* message) const
+{
+    const bool enter = message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+}
+
+// The mark shows while the board has the focus and Windows shows focus cues,
+// which it does once the keyboard has been used in the window.
+void Win32Board::updateFocusMark()
+{
+    const bool cuesHidden = SendMessageW(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
+    showFocus(GetFocus() == window_ && !cuesHidden);
 }
 
 } // namespace controls

@@ -12,9 +12,6 @@ namespace controls {
 class Win32Board : public RasterBoard
 {
 public:
-    // The sunken client edge Windows draws around the inner area.
-    static constexpr int BorderWidth = 2;
-
     // The outer bounds; the image fills what lies inside the edge.
     Win32Board(const ControlDescription& design, HWND parent, int id);
 
@@ -31,6 +28,8 @@ protected:
 private:
     void onPaint();
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
+    LRESULT onDialogCode(const MSG* message) const;
+    void updateFocusMark();
 
     HWND window_ = nullptr;
 };

@@ -26,15 +26,15 @@ void Win32CommandButton::SetEnabled(bool enabled)
     EnableWindow(window_, enabled);
 }
 
-void Win32CommandButton::OnClick(ClickHandler handler)
-{
-    click_ = std::move(handler);
-}
-
 void Win32CommandButton::clicked()
 {
-    if (IsWindowEnabled(window_) && click_)
-        click_();
+    raiseClick(IsWindowEnabled(window_));
+}
+
+void Win32CommandButton::keyPressed(std::int16_t keyCode)
+{
+    if (clicksOnKey(keyCode))
+        clicked();
 }
 
 void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CommandButton.h"
+#include "controls/CommandButtonBase.h"
 #include "controls/FormDescription.h"
 #include "controls/win32/GdiObject.h"
 
@@ -11,7 +11,7 @@ namespace controls {
 // A push button on Win32, drawn by its owner so that its face shows its own
 // colour: black caption, grey while disabled, sunken while pressed, a dotted
 // mark while it has the focus.
-class Win32CommandButton : public CommandButton
+class Win32CommandButton : public CommandButtonBase
 {
 public:
     Win32CommandButton(const ControlDescription& design, HWND parent, int id);
@@ -21,18 +21,17 @@ public:
 
     void SetEnabled(bool enabled) override;
 
-    void OnClick(ClickHandler handler) override;
-
     HWND handle() const { return window_; }
-    // A click by mouse, Space or Enter; a disabled button raises nothing.
+    // A click by mouse or Space.
     void clicked();
+    // A key the dialog manager turned into a command for the window.
+    void keyPressed(std::int16_t keyCode);
     // WM_DRAWITEM, in the parent's font.
     void draw(const DRAWITEMSTRUCT& item, HFONT font) const;
 
 private:
     HWND window_ = nullptr;
     GdiObject<HBRUSH> face_;
-    ClickHandler click_;
 };
 
 } // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/win32/Win32Form.h"
 
+#include "controls/KeyCode.h"
+#include "controls/Layout.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/ScreenContext.h"
 #include "controls/win32/Win32Board.h"
@@ -10,7 +12,6 @@
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowProcedure.h"
 
-#include <algorithm>
 
 namespace controls {
 
@@ -68,11 +69,9 @@ Win32Form::Win32Form(const FormDescription& description)
     createWindow(description);
     // Created in tab order: the dialog manager's Tab follows the order of the
     // children, and the first that can take the focus gets it on Show().
-    std::vector<ControlDescription> inTabOrder = description.controls;
-    std::stable_sort(inTabOrder.begin(), inTabOrder.end(),
-                     [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
-    for (std::size_t position = 0; position < inTabOrder.size(); ++position)
-        createControl(inTabOrder[position], FirstControlId + int(position));
+    int id = FirstControlId;
+    for (const ControlDescription* control : inTabOrder(description))
+        createControl(*control, id++);
 }
 
 Win32Form::~Win32Form()
@@ -105,7 +104,7 @@ void Win32Form::showIcon(const std::wstring& icon)
 
 void Win32Form::createControl(const ControlDescription& control, int id)
 {
-    const Key key{control.name, control.index};
+    const ControlKey key{control.name, control.index};
     HWND created = nullptr;
     switch (control.kind) {
     case ControlKind::PictureBox:
@@ -128,26 +127,6 @@ void Win32Form::createControl(const ControlDescription& control, int id)
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
-Board& Win32Form::board(std::string_view name, int index)
-{
-    return findControl(boards_, name, index);
-}
-
-ListBox& Win32Form::listBox(std::string_view name, int index)
-{
-    return findControl(lists_, name, index);
-}
-
-CommandButton& Win32Form::commandButton(std::string_view name, int index)
-{
-    return findControl(buttons_, name, index);
-}
-
-TextBox& Win32Form::textBox(std::string_view name, int index)
-{
-    return findControl(textBoxes_, name, index);
-}
-
 void Win32Form::Show()
 {
     centreOnScreen();
@@ -163,10 +142,10 @@ void Win32Form::centreOnScreen()
     RECT workArea{};
     GetWindowRect(window_, &frame);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
-                 workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const PixelRect centred =
+        centredIn({workArea.left, workArea.top, workArea.right - workArea.left, workArea.bottom - workArea.top},
+                  frame.right - frame.left, frame.bottom - frame.top);
+    SetWindowPos(window_, nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -183,12 +162,15 @@ LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The dialog manager turns Enter into IDOK, with no control; Enter clicks
-// the button that has the focus, as Space does.
+// The dialog manager turns Enter into IDOK, with no control; it is the
+// focused button's.
 void Win32Form::onCommand(WORD id, WORD code, HWND control)
 {
-    if (!control && id == IDOK)
-        control = GetFocus();
+    if (!control && id == IDOK) {
+        if (Win32CommandButton* button = findByHandle(buttons_, GetFocus()))
+            button->keyPressed(key::Return);
+        return;
+    }
     if (Win32ListBox* list = findByHandle(lists_, control); list && code == LBN_SELCHANGE)
         list->selectionChanged();
     // An owner-drawn button reports the second click of a double click as a

@@ -60,17 +60,12 @@ void Win32ListBox::SetListIndex(int row)
     if (row < 0 || row >= ListCount())
         row = -1;
     SendMessageW(window_, LB_SETCURSEL, WPARAM(row), 0);
-    raiseClickIfMoved();
-}
-
-void Win32ListBox::OnClick(ClickHandler handler)
-{
-    click_ = std::move(handler);
+    selectionMayHaveMoved();
 }
 
 void Win32ListBox::selectionChanged()
 {
-    raiseClickIfMoved();
+    selectionMayHaveMoved();
 }
 
 LRESULT CALLBACK Win32ListBox::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -96,13 +91,13 @@ LRESULT Win32ListBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // Windows would move on from the caret row, which a list keeps without a
-// selection; the first key in such a list selects the first or last row.
+// selection. Virtual-key codes are the program's key codes.
 bool Win32ListBox::onKeyDown(WPARAM key)
 {
-    const bool moves = key == VK_DOWN || key == VK_UP || key == VK_HOME || key == VK_END;
-    if (!moves || ListIndex() >= 0 || ListCount() == 0)
+    const std::optional<int> first = rowForFirstKey(std::int16_t(key));
+    if (!first)
         return false;
-    SetListIndex(key == VK_END ? ListCount() - 1 : 0);
+    SetListIndex(*first);
     return true;
 }
 
@@ -112,6 +107,14 @@ bool Win32ListBox::onKeyDown(WPARAM key)
 bool Win32ListBox::onMouseDown(WPARAM& keys, LPARAM position)
 {
     keys &= ~WPARAM(MK_CONTROL);
+    if (rowForPress(rowUnder(position)))
+        return false;
+    SetFocus(window_);
+    return true;
+}
+
+int Win32ListBox::rowUnder(LPARAM position) const
+{
     const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     const LRESULT nearest = SendMessageW(window_, LB_ITEMFROMPOINT, 0, position);
     RECT row{};
@@ -119,30 +122,14 @@ bool Win32ListBox::onMouseDown(WPARAM& keys, LPARAM position)
                        && SendMessageW(window_, LB_GETITEMRECT, WPARAM(LOWORD(nearest)), reinterpret_cast<LPARAM>(&row))
                               != LB_ERR
                        && PtInRect(&row, point);
-    if (onRow)
-        return false;
-    SetFocus(window_);
-    return true;
+    return onRow ? int(LOWORD(nearest)) : -1;
 }
 
 // Taking rows out leaves no row selected and raises no click.
 void Win32ListBox::forgetSelection()
 {
     SendMessageW(window_, LB_SETCURSEL, WPARAM(-1), 0);
-    reportedRow_ = -1;
-}
-
-// The row is recorded before the handler runs: a handler that selects rows
-// in other lists comes back here nested, and must find nothing moved.
-void Win32ListBox::raiseClickIfMoved()
-{
-    const int row = ListIndex();
-    if (row == reportedRow_)
-        return;
-    reportedRow_ = row;
-    ++clicksRaised_;
-    if (click_)
-        click_();
+    selectionForgotten();
 }
 
 } // namespace controls

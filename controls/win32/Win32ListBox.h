@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/ListBox.h"
 #include "controls/FormDescription.h"
+#include "controls/ListBoxBase.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@ namespace controls {
 // The list on Win32: a LISTBOX control. Windows tells of no selection the
 // program makes, and tells of a click on the row already selected, so the
 // click event follows the row this list last reported instead.
-class Win32ListBox : public ListBox
+class Win32ListBox : public ListBoxBase
 {
 public:
     Win32ListBox(const ControlDescription& design, HWND parent, int id);
@@ -27,27 +27,20 @@ public:
     int ListIndex() const override;
     void SetListIndex(int row) override;
 
-    void OnClick(ClickHandler handler) override;
-
     HWND handle() const { return window_; }
     // LBN_SELCHANGE: the user moved the selection, or clicked the selected row.
     void selectionChanged();
-    // How many click events this list has raised.
-    int clicksRaised() const { return clicksRaised_; }
 
 private:
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool onKeyDown(WPARAM key);
     bool onMouseDown(WPARAM& keys, LPARAM position);
+    int rowUnder(LPARAM position) const;
     void forgetSelection();
-    void raiseClickIfMoved();
 
     HWND window_ = nullptr;
     WNDPROC listProcedure_ = nullptr;
-    int reportedRow_ = -1;
-    int clicksRaised_ = 0;
-    ClickHandler click_;
 };
 
 } // namespace controls

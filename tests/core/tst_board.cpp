@@ -1,7 +1,7 @@
 #include "board/BoardGrid.h"
 #include "board/GridSnap.h"
 #include "controls/RasterBoard.h"
-#include "controls/UserLocale.h"
+#include "controls/Toolkit.h"
 #include "window/Window.h"
 
 #include <doctest/doctest.h>
@@ -94,13 +94,14 @@ private:
     NoText text_;
 };
 
-} // namespace
-
 // The core's tests are a toolkit of their own, with a point for decimals.
-std::string controls::userDecimalSeparator()
-{
-    return ".";
-}
+struct NoToolkit : controls::Toolkit {
+    std::unique_ptr<controls::Form> createForm(const controls::FormDescription&) override { return {}; }
+    std::string decimalSeparator() const override { return "."; }
+    int exec() override { return 0; }
+};
+
+} // namespace
 
 TEST_SUITE("board")
 {
@@ -114,7 +115,8 @@ TEST_CASE("the grid's line count is rounded half to even")
         CAPTURE(height);
         RecordingBoard board(343, height);
         BoardOnlyForm form(board);
-        Window window(form);
+        const NoToolkit toolkit;
+        Window window(form, toolkit);
         window.worksheet().GridStep = 20;
         window.worksheet().BoardWidth = 343;
         window.worksheet().BoardHeight = float(height);

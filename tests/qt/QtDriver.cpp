@@ -1,6 +1,7 @@
 #include "tests/qt/QtDriver.h"
 
 #include "controls/qt/QtBoard.h"
+#include "controls/qt/QtToolkit.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -72,7 +73,7 @@ QtDriver::QtDriver()
     // The window this driver made is the one that was not there before, even
     // while another driver's window is still open.
     const QWidgetList before = programWindows();
-    drelvik_ = std::make_unique<Drelvik>();
+    drelvik_ = std::make_unique<Drelvik>(toolkit());
     for (QWidget* candidate : programWindows()) {
         if (!before.contains(candidate))
             top_ = candidate;
@@ -88,6 +89,12 @@ QtDriver::QtDriver()
 }
 
 QtDriver::~QtDriver() = default;
+
+controls::Toolkit& QtDriver::toolkit()
+{
+    static controls::QtToolkit qt;
+    return qt;
+}
 
 controls::QtBoard* QtDriver::board() const
 {

@@ -39,6 +39,10 @@ public:
     const controls::Raster& boardImage() const override;
     int selectionChanges(std::int16_t list) const override;
 
+    // The toolkit the drivers' windows are made with, on the test
+    // program's QApplication.
+    static controls::Toolkit& toolkit();
+
     // The top-level window and its widgets, for checks of Qt's own look.
     QWidget* top() const { return top_; }
     template <typename T>

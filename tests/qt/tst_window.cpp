@@ -175,7 +175,7 @@ void WindowTest::destroyingTheWindowObjectClosesTheWindow()
     };
     const int before = count();
     {
-        Drelvik drelvik;
+        Drelvik drelvik(QtDriver::toolkit());
         QCOMPARE(count(), before + 1);
     }
     QCOMPARE(count(), before);

@@ -6,6 +6,7 @@
 #include "controls/win32/Win32CommandButton.h"
 #include "controls/win32/Win32ListBox.h"
 #include "controls/win32/Win32TextBox.h"
+#include "controls/win32/Win32Toolkit.h"
 
 #include <array>
 #include <stdexcept>
@@ -97,7 +98,8 @@ void setDecimalSeparator(const wchar_t* separator)
 Win32Driver::Win32Driver()
 {
     setDecimalSeparator(L".");
-    drelvik_ = std::make_unique<Drelvik>();
+    static controls::Win32Toolkit toolkit;
+    drelvik_ = std::make_unique<Drelvik>(toolkit);
     Window& shown = drelvik_->window();
     controls_["Picture1"] = board().handle();
     for (std::int16_t index = 0; index < lists::Count; ++index)

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controls/ControlMap.h"
+#include "controls/Form.h"
+
+#include <map>
+#include <string_view>
+
+namespace controls {
+
+// A holder for controls that their parent window owns.
+template <typename Control>
+using Borrowed = Control*;
+
+// A toolkit's window as the program finds its controls: by name and index,
+// in maps of the toolkit's own control types, each held as the toolkit
+// holds it (std::unique_ptr, or Borrowed where the toolkit owns them).
+template <template <typename...> typename Holder, typename BoardType, typename ListType, typename ButtonType,
+          typename TextType>
+class FormControls : public Form
+{
+public:
+    Board& board(std::string_view name, int index = -1) override { return findControl(boards_, name, index); }
+    ListBox& listBox(std::string_view name, int index = -1) override { return findControl(lists_, name, index); }
+    CommandButton& commandButton(std::string_view name, int index = -1) override
+    {
+        return findControl(buttons_, name, index);
+    }
+    TextBox& textBox(std::string_view name, int index = -1) override { return findControl(textBoxes_, name, index); }
+
+protected:
+    template <typename Control>
+    using Keyed = std::map<ControlKey, Holder<Control>>;
+
+    Keyed<BoardType> boards_;
+    Keyed<ListType> lists_;
+    Keyed<ButtonType> buttons_;
+    Keyed<TextType> textBoxes_;
+};
+
+} // namespace controls
