@@ -33,7 +33,10 @@ if ! [ -s "$runtime/display" ]; then
 fi
 DISPLAY=:$(cat "$runtime/display")
 XDG_RUNTIME_DIR=$runtime
-export DISPLAY XDG_RUNTIME_DIR
+# The window goes to this display, whatever platform the caller's
+# environment names (Qt's tests run with QT_QPA_PLATFORM=offscreen).
+QT_QPA_PLATFORM=xcb
+export DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM
 
 # Starts the program given (command and arguments) and waits for its window;
 # sets $program to its process id and $window to the window's id.

@@ -3,6 +3,7 @@
 #include "controls/qt/QtBoard.h"
 #include "controls/qt/QtToolkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLocale>
 #include <QMouseEvent>
@@ -44,6 +45,8 @@ Qt::KeyboardModifiers toQtModifiers(std::int16_t shift)
 Qt::Key toQtKey(Key key)
 {
     switch (key) {
+    case Key::Left: return Qt::Key_Left;
+    case Key::Right: return Qt::Key_Right;
     case Key::Down: return Qt::Key_Down;
     case Key::Up: return Qt::Key_Up;
     case Key::Home: return Qt::Key_Home;
@@ -56,10 +59,12 @@ Qt::Key toQtKey(Key key)
 
 // Qt Test reads a position of (0, 0) as the widget's centre; the board's
 // outer corner is a place a user can press too, so its events are sent as
-// they are.
+// they are, with the focus a real press gives.
 void sendMouse(QWidget* target, QEvent::Type type, QPoint position, Qt::MouseButton button,
                Qt::KeyboardModifiers modifiers)
 {
+    if (type == QEvent::MouseButtonPress && (target->focusPolicy() & Qt::ClickFocus))
+        target->setFocus(Qt::MouseFocusReason);
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, position, target->mapToGlobal(position), button, held, modifiers);
     QApplication::sendEvent(target, &event);
@@ -154,6 +159,11 @@ void QtDriver::pressKey(const std::string& control, Key key, bool ctrl)
     QTest::keyClick(target, toQtKey(key), ctrl ? Qt::ControlModifier : Qt::NoModifier);
 }
 
+void QtDriver::typeKey(Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), toQtKey(key));
+}
+
 void QtDriver::pressTab()
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -192,6 +202,23 @@ bool QtDriver::buttonEnabled(std::int16_t index) const
 const controls::Raster& QtDriver::boardImage() const
 {
     return board()->image();
+}
+
+const controls::Raster& QtDriver::shownBoard()
+{
+    return board()->shown();
+}
+
+std::string QtDriver::accessibleName(const std::string& control) const
+{
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(widget<QWidget>(QString::fromStdString(control)));
+    return told ? told->text(QAccessible::Name).toStdString() : std::string();
+}
+
+std::string QtDriver::boardDescription() const
+{
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(board());
+    return told ? told->text(QAccessible::Description).toStdString() : std::string();
 }
 
 int QtDriver::selectionChanges(std::int16_t index) const

@@ -29,6 +29,7 @@ public:
     void clickBelowRows(std::int16_t list) override;
     void clickButton(std::int16_t button) override;
     void pressKey(const std::string& control, Key key, bool ctrl = false) override;
+    void typeKey(Key key) override;
     void pressTab() override;
     void useDecimalComma(bool comma) override;
 
@@ -37,6 +38,9 @@ public:
     std::string report() const override;
     bool buttonEnabled(std::int16_t button) const override;
     const controls::Raster& boardImage() const override;
+    const controls::Raster& shownBoard() override;
+    std::string accessibleName(const std::string& control) const override;
+    std::string boardDescription() const override;
     int selectionChanges(std::int16_t list) const override;
 
     // The toolkit the drivers' windows are made with, on the test

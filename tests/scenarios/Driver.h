@@ -10,7 +10,7 @@
 #include <vector>
 
 // Keys a scenario presses on a control that has the focus.
-enum class Key { Down, Up, Home, End, Space, Enter };
+enum class Key { Left, Right, Down, Up, Home, End, Space, Enter };
 
 // Works the real window of one toolkit as a user would, and reads back what
 // the user sees. Every scenario is written against this alone, so that it
@@ -36,6 +36,8 @@ public:
     // Gives the named control ("List1(0)", "Command1(2)") the focus and
     // presses the key there, with Ctrl if asked.
     virtual void pressKey(const std::string& control, Key key, bool ctrl = false) = 0;
+    // Presses the key on the control that has the focus, as a user would.
+    virtual void typeKey(Key key) = 0;
     virtual void pressTab() = 0;
     // Numbers are written with a comma, as in a Bulgarian locale, or a point.
     virtual void useDecimalComma(bool comma) = 0;
@@ -45,7 +47,14 @@ public:
     virtual std::vector<std::string> rows(std::int16_t list) const = 0;
     virtual std::string report() const = 0;
     virtual bool buttonEnabled(std::int16_t button) const = 0;
+    // The board's picture as the program drew it, and as the screen shows
+    // it, with the focus mark and the keyboard cursor when they show.
     virtual const controls::Raster& boardImage() const = 0;
+    virtual const controls::Raster& shownBoard() = 0;
+    // What a screen reader is told: a control's name, and the board's
+    // description of its keyboard cursor.
+    virtual std::string accessibleName(const std::string& control) const = 0;
+    virtual std::string boardDescription() const = 0;
     // How often the list has told of a change of its selection since the
     // window was built.
     virtual int selectionChanges(std::int16_t list) const = 0;

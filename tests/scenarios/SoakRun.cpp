@@ -8,6 +8,8 @@ namespace {
 const char* keyName(Key key)
 {
     switch (key) {
+    case Key::Left: return "Left";
+    case Key::Right: return "Right";
     case Key::Down: return "Down";
     case Key::Up: return "Up";
     case Key::Home: return "Home";

@@ -73,6 +73,8 @@ WPARAM modifierFlags(std::int16_t shift)
 UINT virtualKey(Key key)
 {
     switch (key) {
+    case Key::Left: return VK_LEFT;
+    case Key::Right: return VK_RIGHT;
     case Key::Down: return VK_DOWN;
     case Key::Up: return VK_UP;
     case Key::Home: return VK_HOME;
@@ -217,6 +219,11 @@ void Win32Driver::pressKey(const std::string& control, Key key, bool ctrl)
     sendKey(target, virtualKey(key));
 }
 
+void Win32Driver::typeKey(Key key)
+{
+    sendKey(GetFocus(), virtualKey(key));
+}
+
 void Win32Driver::pressTab()
 {
     sendKey(GetFocus(), VK_TAB);
@@ -260,6 +267,21 @@ bool Win32Driver::buttonEnabled(std::int16_t index) const
 const controls::Raster& Win32Driver::boardImage() const
 {
     return board().image();
+}
+
+const controls::Raster& Win32Driver::shownBoard()
+{
+    return board().shown();
+}
+
+std::string Win32Driver::accessibleName(const std::string& control) const
+{
+    return controls::windowText(handle(control));
+}
+
+std::string Win32Driver::boardDescription() const
+{
+    return board().description();
 }
 
 int Win32Driver::selectionChanges(std::int16_t index) const

@@ -39,6 +39,7 @@ public:
     void clickBelowRows(std::int16_t list) override;
     void clickButton(std::int16_t button) override;
     void pressKey(const std::string& control, Key key, bool ctrl = false) override;
+    void typeKey(Key key) override;
     void pressTab() override;
     void useDecimalComma(bool comma) override;
 
@@ -47,6 +48,9 @@ public:
     std::string report() const override;
     bool buttonEnabled(std::int16_t button) const override;
     const controls::Raster& boardImage() const override;
+    const controls::Raster& shownBoard() override;
+    std::string accessibleName(const std::string& control) const override;
+    std::string boardDescription() const override;
     int selectionChanges(std::int16_t list) const override;
 
 private:
