@@ -18,7 +18,7 @@ stop_virtual_display() {
 trap stop_virtual_display EXIT
 trap 'exit 1' INT TERM
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp \
+Xvfb -displayfd 3 -screen 0 2000x1500x24 -nolisten tcp \
     3>"$runtime/display" 2>"$runtime/xvfb.log" &
 xvfb=$!
 # The number is written once the server takes connections.

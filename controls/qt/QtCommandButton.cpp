@@ -74,7 +74,7 @@ void QtCommandButton::resizeEvent(QResizeEvent* event)
 }
 
 // The state is what the style is told of the button: pressed, focused,
-// enabled, under the mouse, in an active window.
+// enabled, under the mouse, in an active window, keyboard in use.
 const QPixmap& QtCommandButton::face()
 {
     if (facesCaption_ != text()) {
@@ -83,6 +83,10 @@ const QPixmap& QtCommandButton::face()
     }
     QStyleOptionButton option;
     initStyleOption(&option);
+    // The focus shows once the keyboard has been used in the window, as on
+    // Windows; the style sheet would show it after a mouse click too.
+    if (!(option.state & QStyle::State_KeyboardFocusChange))
+        option.state &= ~QStyle::State_HasFocus;
     auto found = faces_.find(option.state.toInt());
     if (found == faces_.end())
         found = faces_.insert(option.state.toInt(), drawFace(option));
