@@ -6,6 +6,7 @@
 
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
     };
 
     using RasterBoard::RasterBoard;
+    using RasterBoard::setScale;
 
     void SetDrawWidth(std::int16_t pixels) override
     {
@@ -148,6 +150,37 @@ TEST_CASE("snapping keeps a fraction and the remainder's sign")
     CHECK(snapToGrid(150.5f, 20) == 160.5);
     CHECK(snapToGrid(-15.0f, 20) == 0.0);
     CHECK(!snapToGrid(3e9f, 20));
+}
+
+// A window moved to a screen of another scale shows the same picture drawn
+// anew there, whatever was drawn over what since the board was cleared.
+TEST_CASE("a change of scale draws the picture anew, as if drawn at that scale")
+{
+    const auto drawExercise = [](RecordingBoard& board) {
+        board.Cls();
+        board.SetDrawStyle(controls::DrawStyle::DashDotDot);
+        for (int x = 0; x <= 340; x += 20)
+            board.Line(float(x), 0, float(x), 229, controls::Rgb{});
+        board.SetDrawWidth(5);
+        for (int i = 0; i < 50; ++i)
+            board.PSet(80, 100, i % 2 ? controls::Rgb{200, 0, 0} : controls::Rgb{});
+        board.PSet(160, 100);
+        board.SetDrawWidth(1);
+        board.SetDrawStyle(controls::DrawStyle::Dot);
+        board.Line(80, 100, 20, 180, {});
+    };
+    RecordingBoard moved(343, 229);
+    drawExercise(moved);
+    for (const double scale : {1.5, 2.0, 1.0}) {
+        CAPTURE(scale);
+        moved.setScale(scale);
+        RecordingBoard there(343, 229, scale);
+        drawExercise(there);
+        const controls::Raster& a = moved.image();
+        const controls::Raster& b = there.image();
+        REQUIRE(a.width() == b.width());
+        CHECK(std::equal(a.bits(), a.bits() + a.width() * a.height(), b.bits()));
+    }
 }
 
 } // TEST_SUITE
