@@ -1,6 +1,7 @@
 #!/bin/sh
-# Drives the real program's window as a learner would, with xdotool in a
-# private virtual X server, and checks the screenshot after every step.
+# Drives the real program's window as a learner would, with the mouse and
+# with the keyboard alone, by xdotool in a private virtual X server, and
+# checks the screenshot after every step.
 # Usage: real_window.sh DRELVIK CLOSE_WINDOW SCREENSHOT_FOLDER
 set -eu
 drelvik=$1
@@ -147,6 +148,24 @@ expect_same start "$board" "the board (not the bare grid)"
 press_board double-click 78 102 2
 expect_same first-point "$board" "the board"
 expect_same first-point "$lists" "the lists"
+
+# The worked example again, from the keyboard alone: from "Изчисти" Tab goes
+# on to "Изтрий" and the board, whose cursor starts on the crossing (9, 6);
+# the arrows go from crossing to crossing and Space enters a point. Then Tab
+# on to the enabled "Изчисли", which Enter presses.
+press_window clear-for-keys 412 220
+step=keyboard
+xdotool windowfocus --sync "$window"
+type_keys() {
+    # shellcheck disable=SC2048,SC2086
+    xdotool key --window "$window" --delay 30 $*
+}
+type_keys Tab Tab Left Left Left Left Left Up space Right Right Right Right space
+type_keys Left Left Left Left Left Left Left Down Down Down Down space
+type_keys Tab Tab Tab Tab Return
+shoot
+expect_same calculate "$board" "the board drawn from the keyboard"
+expect_same calculate "$report" "the report written from the keyboard"
 
 step=close
 "$close_window" "$window" || fail "the window could not be asked to close"
