@@ -15,7 +15,7 @@ mkdir -p build-fuzz/artifacts
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for target in fuzz_text_value fuzz_number_text fuzz_rounding fuzz_analysis; do
+for target in fuzz_text_value fuzz_number_text fuzz_rounding fuzz_analysis fuzz_raster; do
     mkdir "$work/$target"
     cp "fuzz/corpus/$target/"* "$work/$target/"
     if ! "build-fuzz/$target" -max_total_time="$seconds" \
