@@ -89,8 +89,13 @@ cmp -s "$drive/Program Files/Drelvik/Drelvik.exe" "$exe" ||
 shortcut=$(comm -13 "$work/before" "$work/installed" | grep '/Start Menu/Programs/Drelvik\.lnk$' || true)
 [ -n "$shortcut" ] || fail "no Drelvik.lnk in a Start menu"
 shortcut=$drive/${shortcut#./}
-strings "$shortcut" | grep -qF 'C:\Program Files\Drelvik\Drelvik.exe' ||
+# A shell link holds its target in 8-bit characters, its icon in UTF-16.
+{ strings -a "$shortcut"; strings -a -e l "$shortcut"; } >"$work/shortcut"
+grep -qxF 'C:\Program Files\Drelvik\Drelvik.exe' "$work/shortcut" ||
     fail "the shortcut does not point at C:\\Program Files\\Drelvik\\Drelvik.exe"
+shortcut_icon=$(grep -o '[A-Z]:\\.*\.ico$' "$work/shortcut" | head -n 1)
+[ -n "$shortcut_icon" ] && [ -s "$("$wine" winepath -u "$shortcut_icon" | tr -d '\r')" ] ||
+    fail "the shortcut shows no icon ($shortcut_icon)"
 
 [ "$(installed_drelviks)" = "$product" ] || fail "the Add/Remove Programs entries are: $(installed_drelviks)"
 [ "$(entry_value "$product" DisplayVersion)" = "$version" ] || fail "the entry's version is not $version"
