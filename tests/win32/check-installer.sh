@@ -139,7 +139,7 @@ nothing_left "$product"
 
 next_version=$(echo "$version" | awk -F. '{ $NF = $NF + 1; print }' OFS=.)
 echo "== version $next_version over version $version, then msiexec /x"
-sh "$here/../../packaging/make-msi.sh" "$next_version" "$exe" "$arch" "$work/next.msi" 2>/dev/null
+sh "$here/../../packaging/make-msi.sh" "$next_version" "$exe" "$arch" "$work/next.msi"
 next=$(property "$work/next.msi" ProductCode)
 msiexec /i "$msi"
 msiexec /i "$work/next.msi"
