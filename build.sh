@@ -1,12 +1,16 @@
 #!/bin/sh
 # Sets up a Debian 12 machine for Drelvik, builds it, then starts the program
 # or runs every test.
-#   ./build.sh run     install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run every test, then
-#                      again under ASan and UBSan, then each fuzzer briefly
+#   ./build.sh run     install what is missing, build the program alone and
+#                      start it (needs a desktop session)
+#   ./build.sh test    install what is missing, build, run every test (the
+#                      packages' checks included), then again under ASan and
+#                      UBSan, then each fuzzer briefly
 #   ./build.sh package install what is missing, build, make the Debian package
-#   ./build.sh windows install what is missing, cross-build Drelvik.exe for
-#                      32-bit (build-windows-i686) and 64-bit Windows
+#                      build/drelvik_VERSION_amd64.deb
+#   ./build.sh windows install what is missing, cross-build Drelvik.exe and its
+#                      installer Drelvik-VERSION.msi for 32-bit
+#                      (build-windows-i686) and 64-bit Windows
 set -eu
 cd "$(dirname "$0")"
 
@@ -27,9 +31,13 @@ install_missing() {
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
 }
 
-build_qt() {
+configure_qt() {
     install_missing g++ cmake ninja-build doctest-dev libbenchmark-dev qt6-base-dev libxcb1-dev fonts-liberation
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}
+
+build_qt() {
+    configure_qt
     cmake --build "$build_dir"
 }
 
@@ -41,9 +49,11 @@ test_core() {
     ctest --test-dir build-core --output-on-failure
 }
 
-# The Windows program, cross-built with MinGW-w64 for both processors.
+# The Windows program and its installer, cross-built with MinGW-w64 for both
+# processors; wixl makes the installers, msitools reads them back.
 build_windows() {
-    install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 icoutils
+    install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 icoutils \
+        wixl msitools
     for preset in windows-i686 windows-x86_64; do
         cmake --preset "$preset"
         cmake --build --preset "$preset"
@@ -68,11 +78,19 @@ test_sanitized() {
 
 case $action in
 run)
-    build_qt
-    exec "$build_dir/Drelvik"
+    configure_qt
+    cmake --build "$build_dir" --target Drelvik
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "$0 run: built $build_dir/drelvik, but found no desktop session to show it in (neither DISPLAY nor WAYLAND_DISPLAY is set)" >&2
+        exit 1
+    fi
+    exec "$build_dir/drelvik"
     ;;
 test)
-    install_missing xvfb x11-utils xdotool imagemagick clang libclang-rt-14-dev
+    # The packages' checks need lintian, appstreamcli, desktop-file-validate,
+    # dpkg-shlibdeps, and for the icons icoutils and rsvg-convert.
+    install_missing xvfb x11-utils xdotool imagemagick clang libclang-rt-14-dev \
+        lintian appstream desktop-file-utils dpkg-dev icoutils librsvg2-bin
     build_qt
     ctest --test-dir "$build_dir" --output-on-failure
     test_core

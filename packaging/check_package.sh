@@ -39,7 +39,7 @@ in_root apt-get update -q
 in_root apt-get install -y -q --no-install-recommends "./tmp/$(basename "$deb")"
 
 echo "== every library found, the program's and its X11 platform plugin's"
-missing=$(in_root sh -c 'ldd /usr/bin/Drelvik /usr/lib/*/qt6/plugins/platforms/libqxcb.so' | grep 'not found' || true)
+missing=$(in_root sh -c 'ldd /usr/bin/drelvik /usr/lib/*/qt6/plugins/platforms/libqxcb.so' | grep 'not found' || true)
 [ -z "$missing" ] || { echo "FAIL: missing libraries:" >&2; echo "$missing" >&2; exit 1; }
 
 echo "== desktop-file-validate"
@@ -53,7 +53,7 @@ trap 'stop_virtual_display; remove_root' EXIT
 # The program reaches the server through its abstract socket, which the
 # chroot shares with the machine.
 mkdir -m 700 "$root/tmp/runtime"
-start_window chroot "$root" env XDG_RUNTIME_DIR=/tmp/runtime LANG=C.UTF-8 /usr/bin/Drelvik
+start_window chroot "$root" env XDG_RUNTIME_DIR=/tmp/runtime LANG=C.UTF-8 /usr/bin/drelvik
 import -window "$window" "$(dirname "$deb")/installed.png"
 echo "its window shows; picture: $(dirname "$deb")/installed.png"
 kill "$program"
@@ -61,5 +61,5 @@ program=""
 
 echo "== apt-get remove drelvik"
 in_root apt-get remove -y -q drelvik
-[ ! -e "$root/usr/bin/Drelvik" ] || { echo "FAIL: the program is left after removal" >&2; exit 1; }
+[ ! -e "$root/usr/bin/drelvik" ] || { echo "FAIL: the program is left after removal" >&2; exit 1; }
 echo "the package installs, starts and removes cleanly"

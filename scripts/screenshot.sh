@@ -10,7 +10,7 @@ build=${2:-build}
 [ $# -ge 2 ] && shift 2 || shift 1
 
 . "$(dirname "$0")/virtual-display.sh"
-start_window "$build/Drelvik"
+start_window "$build/drelvik"
 for steps in "$@"; do
     # shellcheck disable=SC2086
     xdotool $(echo "$steps" | sed "s/%w/$window/g")

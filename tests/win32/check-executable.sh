@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks the built Drelvik.exe as a file, without running it: a GUI program
 # for its processor, under 512 KB, needing no DLL but Windows' own, with the
-# icon (32 × 32, 256 colours) and the version record of the resource script.
+# icon (16, 24, 32, 48 and 256 pixels, the 32 × 32 in 256 colours) and the
+# version record of the resource script.
 #   check-executable.sh Drelvik.exe "PE32 executable (GUI) Intel 80386"
 set -eu
 program=$1
@@ -32,8 +33,13 @@ done <"$work/dlls"
 
 wrestool -x --type=14 --name=DRELVIK "$program" >"$work/drelvik.ico" 2>/dev/null \
     || fail "has no icon group DRELVIK"
-icotool -l "$work/drelvik.ico" 2>/dev/null | grep -q -- "--width=32 --height=32 --bit-depth=8" \
-    || fail "has no 32 × 32 icon at 8 bits per pixel: $(icotool -l "$work/drelvik.ico" 2>&1)"
+icotool -l "$work/drelvik.ico" >"$work/icons" 2>&1 || true
+grep -q -- "--width=32 --height=32 --bit-depth=8" "$work/icons" \
+    || fail "has no 32 × 32 icon at 8 bits per pixel: $(cat "$work/icons")"
+for pixels in 16 24 48 256; do
+    grep -q -- "--width=$pixels --height=$pixels " "$work/icons" \
+        || fail "has no $pixels × $pixels icon: $(cat "$work/icons")"
+done
 
 # The version record's strings are UTF-16, each name followed by its value,
 # both ended and padded with zero characters.
