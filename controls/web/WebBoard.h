@@ -1,0 +1,52 @@
+#pragma once
+
+#include "controls/RasterBoard.h"
+#include "controls/web/WebEventHandler.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace controls {
+
+// The board in the browser: a framed canvas whose inner area shows the
+// board's raster image, one image pixel to a device pixel, and tells of the
+// presses of mouse, pen and finger, the keys and the focus on it.
+class WebBoard : public RasterBoard, public WebEventHandler
+{
+public:
+    // The outer size in design pixels; the image fills what lies inside
+    // the border. The scale is the device pixels to a design pixel.
+    WebBoard(const std::string& id, int width, int height, double scale);
+
+    const emscripten::val& element() const { return canvas_; }
+    // The live region that tells a screen reader of the keyboard cursor.
+    const emscripten::val& announcer() const { return announcer_; }
+
+    // The device pixels to a design pixel changed: the same picture is drawn
+    // again at the new scale.
+    void followScale(double scale);
+    // Whether the window shows focus cues, as it does once the keyboard has
+    // been used.
+    void showFocusCues(bool shown);
+
+    void handleEvent(emscripten::val event) override;
+
+protected:
+    void imageChanged(const PixelRect& area) override;
+    void descriptionChanged() override;
+
+private:
+    void pressed(const emscripten::val& event);
+    void keyPressed(const emscripten::val& event);
+    void updateFocusMark();
+
+    emscripten::val canvas_;
+    emscripten::val context_;
+    emscripten::val announcer_;
+    // The shown pixels of a changed area, in the canvas's byte order.
+    std::vector<std::uint8_t> rgba_;
+    bool focused_ = false;
+    bool focusCues_ = false;
+};
+
+} // namespace controls
