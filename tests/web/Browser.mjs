@@ -10,6 +10,9 @@ export async function launchBrowser({ language = "en-US", scale = 1 } = {}) {
     const browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
         headless: true,
+        // A page may work for many minutes before it answers; CTest's own
+        // time-out ends a run that hangs.
+        protocolTimeout: 0,
         userDataDir: profile,
         defaultViewport: { width: 800, height: 600, deviceScaleFactor: scale },
         // Scroll bars show, as they do for a pupil.
