@@ -17,19 +17,6 @@ constexpr Rgb MarkColour{0, 0, 255};
 constexpr int MarkThickness = 2;
 constexpr int CursorReach = 5;
 
-PixelRect unite(const PixelRect& a, const PixelRect& b)
-{
-    if (a.empty())
-        return b;
-    if (b.empty())
-        return a;
-    const int left = std::min(a.left, b.left);
-    const int top = std::min(a.top, b.top);
-    const int right = std::max(a.left + a.width, b.left + b.width);
-    const int bottom = std::max(a.top + a.height, b.top + b.height);
-    return PixelRect{left, top, right - left, bottom - top};
-}
-
 // The four sides of a frame `thickness` pixels wide just inside `outer`.
 std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
 {

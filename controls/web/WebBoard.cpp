@@ -20,12 +20,13 @@ WebBoard::WebBoard(const std::string& id, int width, int height, double scale)
     announcer_["classList"].call<void>("add", val("announcer"));
     for (const char* type : {"pointerdown", "mousedown", "contextmenu", "keydown", "focus", "blur"})
         listen(canvas_, type);
-    imageChanged(PixelRect{0, 0, image().width(), image().height()});
+    unpainted_ = PixelRect{0, 0, image().width(), image().height()};
 }
 
 void WebBoard::followScale(double scale)
 {
     setScale(scale);
+    paint();
 }
 
 void WebBoard::showFocusCues(bool shown)
@@ -50,27 +51,37 @@ void WebBoard::handleEvent(val event)
 }
 
 // The canvas holds as many pixels as the image, and shows them on as many
-// device pixels. The area is repainted from the shown image straight away.
+// device pixels. While the board is in the page the area is repainted from
+// the shown image straight away; before, it is only remembered, so that the
+// drawing done while the window is built is painted once, when it shows.
 void WebBoard::imageChanged(const PixelRect& area)
+{
+    unpainted_ = unite(unpainted_, area);
+    if (canvas_["isConnected"].isTrue())
+        paint();
+}
+
+void WebBoard::paint()
 {
     const Raster& picture = shown();
     if (canvas_["width"].as<int>() != picture.width() || canvas_["height"].as<int>() != picture.height()) {
         canvas_.set("width", picture.width());
         canvas_.set("height", picture.height());
-        imageChanged(PixelRect{0, 0, picture.width(), picture.height()});
-        return;
+        unpainted_ = PixelRect{0, 0, picture.width(), picture.height()};
     }
+    const PixelRect area = unpainted_;
+    unpainted_ = {};
     if (area.empty())
         return;
     rgba_.resize(std::size_t(area.width) * std::size_t(area.height) * 4);
-    std::size_t at = 0;
+    std::uint8_t* out = rgba_.data();
     for (int y = area.top; y < area.top + area.height; ++y) {
+        const std::uint32_t* row = picture.bits() + std::size_t(y) * std::size_t(picture.width());
         for (int x = area.left; x < area.left + area.width; ++x) {
-            const Rgb colour = picture.pixel(x, y);
-            rgba_[at++] = colour.red;
-            rgba_[at++] = colour.green;
-            rgba_[at++] = colour.blue;
-            rgba_[at++] = 255;
+            *out++ = std::uint8_t(row[x] >> 16);
+            *out++ = std::uint8_t(row[x] >> 8);
+            *out++ = std::uint8_t(row[x]);
+            *out++ = 255;
         }
     }
     const val bytes = val::global("Uint8ClampedArray").new_(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));

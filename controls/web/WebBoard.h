@@ -22,8 +22,9 @@ public:
     // The live region that tells a screen reader of the keyboard cursor.
     const emscripten::val& announcer() const { return announcer_; }
 
-    // The device pixels to a design pixel changed: the same picture is drawn
-    // again at the new scale.
+    // The board is in the page at this many device pixels to a design pixel:
+    // at a new scale the same picture is drawn again; what is not yet on the
+    // canvas is painted.
     void followScale(double scale);
     // Whether the window shows focus cues, as it does once the keyboard has
     // been used.
@@ -39,10 +40,13 @@ private:
     void pressed(const emscripten::val& event);
     void keyPressed(const emscripten::val& event);
     void updateFocusMark();
+    void paint();
 
     emscripten::val canvas_;
     emscripten::val context_;
     emscripten::val announcer_;
+    // Pixels of the shown image not yet on the canvas.
+    PixelRect unpainted_;
     // The shown pixels of a changed area, in the canvas's byte order.
     std::vector<std::uint8_t> rgba_;
     bool focused_ = false;

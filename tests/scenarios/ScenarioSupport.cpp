@@ -31,19 +31,6 @@ std::string reportOf(const Lines& lines)
     return result;
 }
 
-controls::PixelRect unite(const controls::PixelRect& a, const controls::PixelRect& b)
-{
-    if (a.empty())
-        return b;
-    if (b.empty())
-        return a;
-    const int left = std::min(a.left, b.left);
-    const int top = std::min(a.top, b.top);
-    const int right = std::max(a.left + a.width, b.left + b.width);
-    const int bottom = std::max(a.top + a.height, b.top + b.height);
-    return {left, top, right - left, bottom - top};
-}
-
 controls::PixelRect changedArea(const controls::Raster& before, const controls::Raster& after)
 {
     controls::PixelRect area;
