@@ -7,6 +7,17 @@ namespace controls {
 
 using emscripten::val;
 
+namespace {
+
+// A pixel of the image, 0xFFRRGGBB, as the canvas holds it: the bytes red,
+// green, blue and alpha in memory, which WebAssembly keeps little-endian.
+std::uint32_t canvasOrder(std::uint32_t pixel)
+{
+    return 0xFF000000u | ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
+}
+
+} // namespace
+
 WebBoard::WebBoard(const std::string& id, int width, int height, double scale)
     : RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth, scale)
     , canvas_(createElement("canvas", id))
@@ -73,18 +84,16 @@ void WebBoard::paint()
     unpainted_ = {};
     if (area.empty())
         return;
-    rgba_.resize(std::size_t(area.width) * std::size_t(area.height) * 4);
-    std::uint8_t* out = rgba_.data();
+    rgba_.resize(std::size_t(area.width) * std::size_t(area.height));
+    std::uint32_t* out = rgba_.data();
     for (int y = area.top; y < area.top + area.height; ++y) {
         const std::uint32_t* row = picture.bits() + std::size_t(y) * std::size_t(picture.width());
-        for (int x = area.left; x < area.left + area.width; ++x) {
-            *out++ = std::uint8_t(row[x] >> 16);
-            *out++ = std::uint8_t(row[x] >> 8);
-            *out++ = std::uint8_t(row[x]);
-            *out++ = 255;
-        }
+        for (int x = area.left; x < area.left + area.width; ++x)
+            *out++ = canvasOrder(row[x]);
     }
-    const val bytes = val::global("Uint8ClampedArray").new_(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+    const val bytes = val::global("Uint8ClampedArray")
+                          .new_(emscripten::typed_memory_view(rgba_.size() * sizeof(std::uint32_t),
+                                                              reinterpret_cast<const std::uint8_t*>(rgba_.data())));
     const val pixels = val::global("ImageData").new_(bytes, area.width, area.height);
     context_.call<void>("putImageData", pixels, area.left, area.top);
 }

@@ -48,7 +48,7 @@ private:
     // Pixels of the shown image not yet on the canvas.
     PixelRect unpainted_;
     // The shown pixels of a changed area, in the canvas's byte order.
-    std::vector<std::uint8_t> rgba_;
+    std::vector<std::uint32_t> rgba_;
     bool focused_ = false;
     bool focusCues_ = false;
 };
