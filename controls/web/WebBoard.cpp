@@ -53,7 +53,7 @@ void WebBoard::handleEvent(val event)
         pressed(event);
     else if (type == "keydown")
         keyPressed(event);
-    else if (type == "contextmenu")
+    else if (type == "contextmenu") // a right press is the board's, not a menu's
         event.call<void>("preventDefault");
     else if (type == "focus" || type == "blur") {
         focused_ = type == "focus";
