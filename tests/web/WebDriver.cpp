@@ -147,24 +147,27 @@ val WebDriver::element(const std::string& name) const
     return window_.call<val>("querySelector", val("[id=\"" + name + "\"]"));
 }
 
-// The canvas's inner area starts inside its 2-pixel border.
-void WebDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
+// A press and release at a pixel of the board's inner area, which starts
+// inside the canvas's 2-pixel border; the `count`th of a run of clicks.
+void WebDriver::clickBoard(int x, int y, std::int16_t button, std::int16_t shift, int count)
 {
     const val canvas = board().element();
     const val box = canvas.call<val>("getBoundingClientRect");
     const double border = controls::RasterBoard::BorderWidth;
-    mouseClick(canvas, box["left"].as<double>() + border + x, box["top"].as<double>() + border + y, button, shift);
+    mouseClick(canvas, box["left"].as<double>() + border + x, box["top"].as<double>() + border + y, button, shift,
+               count);
+}
+
+void WebDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
+{
+    clickBoard(x, y, button, shift, 1);
 }
 
 void WebDriver::doubleClickBoard(int x, int y)
 {
-    const val canvas = board().element();
-    const val box = canvas.call<val>("getBoundingClientRect");
-    const double border = controls::RasterBoard::BorderWidth;
     for (const int count : {1, 2})
-        mouseClick(canvas, box["left"].as<double>() + border + x, box["top"].as<double>() + border + y,
-                   controls::mouse::LeftButton, 0, count);
-    dispatch(canvas, "MouseEvent", "dblclick", eventInit(0));
+        clickBoard(x, y, controls::mouse::LeftButton, 0, count);
+    dispatch(board().element(), "MouseEvent", "dblclick", eventInit(0));
 }
 
 void WebDriver::clickRow(std::int16_t index, int row, std::int16_t shift)

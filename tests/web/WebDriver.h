@@ -50,6 +50,7 @@ private:
     controls::WebBoard& board() const;
     controls::WebListBox& list(std::int16_t index) const;
     emscripten::val element(const std::string& name) const;
+    void clickBoard(int x, int y, std::int16_t button, std::int16_t shift, int count);
 
     std::unique_ptr<Drelvik> drelvik_;
     // The window's element, in which its controls are found by their ids.
