@@ -2,8 +2,9 @@
 # Sets up a Debian 12 machine for Drelvik, builds it, then starts the program
 # or runs every test.
 #   ./build.sh run     install what is missing, build, start the program
-#   ./build.sh test    install what is missing, build, run every test, then
-#                      again under ASan and UBSan, then each fuzzer briefly
+#   ./build.sh test    install what is missing, build, run every test (the
+#                      browser program's in node and headless Chromium),
+#                      then again under ASan and UBSan, then each fuzzer briefly
 #   ./build.sh package install what is missing, build, make the Debian package
 #   ./build.sh windows install what is missing, cross-build Drelvik.exe for
 #                      32-bit (build-windows-i686) and 64-bit Windows
