@@ -9,7 +9,7 @@ struct PixelRect {
     int width = 0;
     int height = 0;
 
-    bool empty() const { return width <= 0 || height <= 0; }
+    constexpr bool empty() const { return width <= 0 || height <= 0; }
     friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
