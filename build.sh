@@ -11,6 +11,9 @@
 #   ./build.sh windows install what is missing, cross-build Drelvik.exe and its
 #                      installer Drelvik-VERSION.msi for 32-bit
 #                      (build-windows-i686) and 64-bit Windows
+#   ./build.sh web     install what is missing, build the browser program
+#                      into build-web/site, ready for any static web server
+#   ./build.sh serve   the same, then serve build-web/site on 127.0.0.1
 set -eu
 cd "$(dirname "$0")"
 
@@ -69,6 +72,24 @@ test_windows() {
     ctest --preset windows-x86_64
 }
 
+# The browser program. Chromium, puppeteer-core and its lock file are for its
+# tests; node serves the site.
+build_web() {
+    install_missing cmake ninja-build doctest-dev emscripten nodejs imagemagick fonts-liberation
+    cmake --preset web
+    cmake --build --preset web
+}
+
+# The core's tests under node, the scenarios and the page in headless Chromium.
+test_web() {
+    install_missing chromium
+    # Some Node.js packages bring their own npm, which Debian's would replace.
+    command -v npm >/dev/null || install_missing npm
+    build_web
+    (cd tests/web && npm ci --no-audit --no-fund)
+    ctest --preset web
+}
+
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
 test_sanitized() {
     cmake --preset sanitize
@@ -94,6 +115,7 @@ test)
     build_qt
     ctest --test-dir "$build_dir" --output-on-failure
     test_core
+    test_web
     test_windows
     test_sanitized
     # Each libFuzzer target for 5 seconds, built with clang.
@@ -102,6 +124,13 @@ test)
 windows)
     build_windows
     ;;
+web)
+    build_web
+    ;;
+serve)
+    build_web
+    exec node tests/web/serve.mjs build-web/site "${PORT:-8080}"
+    ;;
 package)
     # dpkg-shlibdeps works out the package's dependencies.
     install_missing dpkg-dev
@@ -109,7 +138,7 @@ package)
     cd "$build_dir" && cpack
     ;;
 *)
-    echo "usage: $0 run|test|package|windows" >&2
+    echo "usage: $0 run|test|package|windows|web|serve" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace conversions {
@@ -12,14 +13,24 @@ constexpr int DoubleDigits = 15;
 constexpr int SingleDigits = 7;
 constexpr int SmallestPositionalExponent = -4;
 
-// A finite, non-zero magnitude as d.ddd × 10^exponent, without trailing zeros.
+// A finite, non-zero magnitude as d.ddd × 10^exponent.
 struct DecimalDigits
 {
     std::string digits;
     int exponent = 0;
 };
 
-// Reads the output of std::to_chars in scientific format: "d.ddde+XX" or "de-XX".
+// The magnitude correctly rounded to a number of significant digits, as the
+// C library writes it in scientific format: "d.ddde+XX" or "de-XX".
+std::string scientificText(double magnitude, int significantDigits)
+{
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, magnitude);
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+// Reads the digits and the exponent of a scientific text. The decimal point
+// between the digits is the C library's locale's, and plays no part.
 DecimalDigits parseScientific(std::string_view text)
 {
     DecimalDigits result;
@@ -36,19 +47,38 @@ DecimalDigits parseScientific(std::string_view text)
     return result;
 }
 
+float readDecimal(const std::string& text, float)
+{
+    return std::strtof(text.c_str(), nullptr);
+}
+
+double readDecimal(const std::string& text, double)
+{
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// Whether the digits read back as exactly the magnitude. The C library reads
+// them, correctly rounded to the type, as a whole number times a power of
+// ten: a text with no decimal point, which no locale reads otherwise.
+template <typename Float>
+bool readsBack(const DecimalDigits& number, Float magnitude)
+{
+    const int scale = number.exponent + 1 - static_cast<int>(number.digits.size());
+    return readDecimal(number.digits + "e" + int32ToText(scale), magnitude) == magnitude;
+}
+
 // The shortest digits that give the value back, or, when that needs more than
-// maxDigits, the value correctly rounded to maxDigits significant digits.
+// maxDigits, the value correctly rounded to maxDigits significant digits. Of
+// the texts with the fewest digits that give it back, the value correctly
+// rounded to that many digits is the nearest.
 template <typename Float>
 DecimalDigits significantDigits(Float magnitude, int maxDigits)
 {
-    char buffer[64];
-    auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                 std::chars_format::scientific);
-    DecimalDigits result = parseScientific(std::string_view(buffer, written.ptr - buffer));
-    if (static_cast<int>(result.digits.size()) > maxDigits) {
-        written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific, maxDigits - 1);
-        result = parseScientific(std::string_view(buffer, written.ptr - buffer));
+    DecimalDigits result;
+    for (int count = 1; count <= maxDigits; ++count) {
+        result = parseScientific(scientificText(magnitude, count));
+        if (readsBack(result, magnitude))
+            break;
     }
     result.digits.erase(result.digits.find_last_not_of('0') + 1);
     return result;

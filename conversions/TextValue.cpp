@@ -1,8 +1,7 @@
 #include "conversions/TextValue.h"
 
-#include <charconv>
-#include <limits>
-#include <system_error>
+#include <cstdlib>
+#include <string>
 
 namespace conversions {
 
@@ -27,19 +26,21 @@ std::size_t unsignedNumberEnd(std::string_view text, std::size_t start)
     return hasDigits ? fractionEnd : start;
 }
 
-// std::from_chars reports a number it cannot hold as out of range without
-// giving a value. A non-zero digit before the point means the number is too
-// large; otherwise it is too small to be told from zero.
+// The C library reads the digits, correctly rounded, as a whole number times
+// a power of ten: a text with no decimal point, which no locale reads
+// otherwise. A number too large for a double reads as an infinity, one too
+// small to be told from zero as zero.
 double unsignedNumberValue(std::string_view number)
 {
-    double value = 0.0;
-    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::fixed);
-    if (parsed.ec != std::errc::result_out_of_range)
-        return value;
-    const std::string_view integerDigits = number.substr(0, number.find('.'));
-    const bool tooLarge = integerDigits.find_first_not_of('0') != std::string_view::npos;
-    return tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
+    const std::size_t point = number.find('.');
+    std::string digits(number.substr(0, point));
+    std::size_t fractionDigits = 0;
+    if (point != std::string_view::npos) {
+        fractionDigits = number.size() - point - 1;
+        digits += number.substr(point + 1);
+    }
+    const std::string scaled = digits + "e-" + std::to_string(fractionDigits);
+    return std::strtod(scaled.c_str(), nullptr);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 // A double, a float and an int32 taken from the bytes are written as texts
 // with "." as separator and read back: within 15 (double) or 7 (float)
-// significant digits, exactly for whole values and for integers.
+// significant digits, exactly for whole values and for integers. Their digits
+// are those of the standard library's shortest text that reads back, or, when
+// that has too many, of its text correctly rounded to 15 or 7 digits.
 #include "conversions/NumberText.h"
 #include "conversions/TextValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -80,6 +85,43 @@ long double readBack(const std::string& text)
     return value;
 }
 
+// The significant digits of a decimal text, with or without an exponent
+// ("e" or "E"), without leading or trailing zeros, and the decimal exponent of
+// the first of them.
+std::pair<std::string, int> significantDigits(std::string_view text)
+{
+    if (text.front() == '-')
+        text.remove_prefix(1);
+    const auto mark = text.find_first_of("eE");
+    int exponent = 0;
+    if (mark != std::string_view::npos) {
+        const char* first = text.data() + mark + 1 + (text[mark + 1] == '+');
+        std::from_chars(first, text.data() + text.size(), exponent);
+    }
+    const std::string_view number = text.substr(0, mark);
+    const int integerDigits = static_cast<int>(std::min(number.find('.'), number.size()));
+    std::string digits;
+    for (const char c : number) {
+        if (c != '.')
+            digits += c;
+    }
+    const auto leadingZeros = digits.find_first_not_of('0');
+    digits.erase(0, leadingZeros);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {digits, exponent + integerDigits - 1 - static_cast<int>(leadingZeros)};
+}
+
+template <typename Float>
+std::string standardText(Float value, std::size_t maxDigits)
+{
+    char buffer[64];
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    if (significantDigits(std::string_view(buffer, written.ptr - buffer)).first.size() > maxDigits)
+        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                static_cast<int>(maxDigits) - 1);
+    return std::string(buffer, written.ptr);
+}
+
 template <typename Float>
 void checkFloating(Float value, const std::string& text, std::size_t digits, long double tolerance)
 {
@@ -95,6 +137,8 @@ void checkFloating(Float value, const std::string& text, std::size_t digits, lon
     }
     if (!wellFormed(text, digits))
         fail("malformed", text);
+    if (value != 0 && significantDigits(text) != significantDigits(standardText(value, digits)))
+        fail("not the standard library's digits", text + " for " + standardText(value, digits));
     if (std::trunc(value) == value && std::fabs(value) < std::pow(10.0L, digits)) {
         if (text.find_first_of(".E") != std::string::npos
             || conversions::textValue(text) != static_cast<double>(value))

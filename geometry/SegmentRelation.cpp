@@ -71,9 +71,10 @@ std::optional<SegmentRelation> segmentRelation(std::int32_t segmentSquared,
     const auto angleAtEnd = compareWithSum(pointToStart, segment, endToPoint);
     if (!angleAtStart || !angleAtEnd)
         return std::nullopt;
-    if (std::is_eq(*angleAtStart) || std::is_eq(*angleAtEnd))
+    using std::strong_ordering;
+    if (*angleAtStart == strong_ordering::equal || *angleAtEnd == strong_ordering::equal)
         return SegmentRelation::ProjectionAtEndPoint;
-    if (std::is_gt(*angleAtStart) || std::is_gt(*angleAtEnd))
+    if (*angleAtStart == strong_ordering::greater || *angleAtEnd == strong_ordering::greater)
         return SegmentRelation::ProjectionOutside;
     return SegmentRelation::ProjectionInside;
 }

@@ -1,6 +1,7 @@
 # Checks that includes run one way between the program's folders, from the
-# top (app) down to the ground (controls, conversions), and that no Qt header
-# is included outside the Qt backend, its test driver and the benchmarks.
+# top (app) down to the ground (controls, conversions), that no Qt header
+# is included outside the Qt backend, its test driver and the benchmarks, and
+# no emscripten header outside the browser backend and its tests.
 #   cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -14,9 +15,10 @@ set(allowed_calculation calculation window controls conversions geometry)
 set(allowed_app app board calculation window controls conversions geometry resources)
 set(allowed_controls/qt controls)
 set(allowed_controls/win32 controls resources)
+set(allowed_controls/web controls)
 
 set(failures "")
-foreach(folder controls conversions geometry window board calculation app controls/qt controls/win32)
+foreach(folder controls conversions geometry window board calculation app controls/qt controls/win32 controls/web)
     file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
     foreach(source ${sources})
         file(STRINGS "${source}" includes REGEX "^#include \"[^\"]+\"")
@@ -30,7 +32,7 @@ foreach(folder controls conversions geometry window board calculation app contro
                 continue()
             endif()
             string(REGEX REPLACE "/.*" "" included_top "${included}")
-            if(NOT included_top IN_LIST allowed_${folder} OR included MATCHES "^controls/(qt|win32)")
+            if(NOT included_top IN_LIST allowed_${folder} OR included MATCHES "^controls/(qt|win32|web)")
                 list(APPEND failures "${source}: ${line}")
             endif()
         endforeach()
@@ -55,6 +57,10 @@ foreach(source ${all_sources})
     file(STRINGS "${source}" qt_includes REGEX "^#include <Q")
     if(qt_includes)
         list(APPEND failures "${relative}: includes Qt")
+    endif()
+    file(STRINGS "${source}" emscripten_includes REGEX "^#include <emscripten/")
+    if(emscripten_includes AND NOT relative MATCHES "^(controls/web|tests/web)/")
+        list(APPEND failures "${relative}: includes emscripten")
     endif()
 endforeach()
 

@@ -112,29 +112,33 @@ TEST_SUITE("board")
 // beyond the far edge; the lines span the size recorded at start-up.
 TEST_CASE("the grid's line count is rounded half to even")
 {
-    const std::vector<std::pair<int, int>> heights{{229, 12}, {230, 13}, {240, 13}, {250, 13}, {270, 15}};
-    for (const auto& [height, horizontalLines] : heights) {
-        CAPTURE(height);
-        RecordingBoard board(343, height);
+    struct Case {
+        int height;
+        int horizontalLines;
+    };
+    const std::vector<Case> cases{{229, 12}, {230, 13}, {240, 13}, {250, 13}, {270, 15}};
+    for (const Case& c : cases) {
+        CAPTURE(c.height);
+        RecordingBoard board(343, c.height);
         BoardOnlyForm form(board);
         const NoToolkit toolkit;
         Window window(form, toolkit);
         window.worksheet().GridStep = 20;
         window.worksheet().BoardWidth = 343;
-        window.worksheet().BoardHeight = float(height);
+        window.worksheet().BoardHeight = float(c.height);
         DrawGrid(window);
 
         // 343 / 20 = 17.15: eighteen vertical lines, x = 0 to 340, drawn after
         // the horizontal ones; all in black dash-dot-dot.
-        REQUIRE(board.strokes.size() == std::size_t(horizontalLines + 18));
+        REQUIRE(board.strokes.size() == std::size_t(c.horizontalLines + 18));
         for (int i = 0; i < int(board.strokes.size()); ++i) {
             const RecordingBoard::Stroke& stroke = board.strokes[i];
-            const bool horizontal = i < horizontalLines;
-            const float at = float((horizontal ? i : i - horizontalLines) * 20);
+            const bool horizontal = i < c.horizontalLines;
+            const float at = float((horizontal ? i : i - c.horizontalLines) * 20);
             CHECK(stroke.x1 == (horizontal ? 0.0f : at));
             CHECK(stroke.y1 == (horizontal ? at : 0.0f));
             CHECK(stroke.x2 == (horizontal ? 343.0f : at));
-            CHECK(stroke.y2 == (horizontal ? at : float(height)));
+            CHECK(stroke.y2 == (horizontal ? at : float(c.height)));
             CHECK(stroke.colour == controls::Rgb{});
             CHECK(stroke.width == 1);
             CHECK(stroke.style == controls::DrawStyle::DashDotDot);

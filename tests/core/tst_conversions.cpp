@@ -77,7 +77,11 @@ TEST_CASE("a text's value is that of the number it starts with")
 {
     const std::string nines(400, '9');
     const std::string zeros(400, '0');
-    const std::vector<std::pair<std::string, double>> cases{
+    struct Case {
+        std::string text;
+        double value;
+    };
+    const std::vector<Case> cases{
         {"6.975", 6.975},
         {"5.", 5.0},
         {"\t +8.95", 8.95},
@@ -96,16 +100,25 @@ TEST_CASE("a text's value is that of the number it starts with")
         {"0." + zeros + "1", 0.0},
         {"123456789012345678901234567890", 123456789012345678901234567890.0},
     };
-    for (const auto& [text, expected] : cases) {
-        CAPTURE(text.substr(0, 40));
-        CHECK(conversions::textValue(text) == expected);
+    for (const Case& c : cases) {
+        CAPTURE(c.text.substr(0, 40));
+        CHECK(conversions::textValue(c.text) == c.value);
     }
 }
 
 // Every row is rounded under each floating-point rounding mode; the mode is
 // restored before comparing, so that a failure leaves it as it was.
+// WebAssembly has one rounding mode, to nearest, and fesetround changes
+// nothing there: the other modes would be tested in name only, so there the
+// rows are rounded under that one mode.
 TEST_CASE("rounding goes to the nearest integer, halves to even, and never wraps")
 {
+#ifdef __wasm__
+    const std::vector<int> modes{FE_TONEAREST};
+    MESSAGE("WebAssembly rounds to nearest only: the other rounding modes are skipped");
+#else
+    const std::vector<int> modes{FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO};
+#endif
     constexpr std::int64_t None = std::numeric_limits<std::int64_t>::min();
     struct Case {
         double value;
@@ -133,7 +146,7 @@ TEST_CASE("rounding goes to the nearest integer, halves to even, and never wraps
     const int savedMode = std::fegetround();
     for (const Case& c : cases) {
         CAPTURE(c.value);
-        for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        for (const int mode : modes) {
             REQUIRE(std::fesetround(mode) == 0);
             const std::int64_t actual32 = widened(conversions::roundToInt32(c.value));
             const std::int64_t actual16 = widened(conversions::roundToInt16(c.value));

@@ -103,19 +103,23 @@ TEST_CASE("a diagonal line has one pixel for each step along its longer side")
 // Ties between two pixels must not depend on the direction: (0,0)-(6,3) has them.
 TEST_CASE("a solid line covers the same pixels whichever end it starts from")
 {
-    const std::pair<int, int> ends[] = {{6, 3}, {3, 6}, {-3, 6}, {-6, 3}, {-6, -3}, {-3, -6}, {3, -6}, {6, -3},
-                                        {5, 0}, {0, 5}, {-5, 0}, {0, -5}, {4, 4}, {-4, 4}, {9, 1}, {2, -9}};
-    for (const auto& [dx, dy] : ends) {
-        CAPTURE(dx);
-        CAPTURE(dy);
+    struct End {
+        int dx;
+        int dy;
+    };
+    const End ends[] = {{6, 3}, {3, 6}, {-3, 6}, {-6, 3}, {-6, -3}, {-3, -6}, {3, -6}, {6, -3},
+                        {5, 0}, {0, 5}, {-5, 0}, {0, -5}, {4, 4}, {-4, 4}, {9, 1}, {2, -9}};
+    for (const End& end : ends) {
+        CAPTURE(end.dx);
+        CAPTURE(end.dy);
         Raster forwards(21, 21, White);
         Raster backwards(21, 21, White);
         forwards.takeChangedArea();
-        forwards.line(10, 10, 10 + dx, 10 + dy, pen(DrawStyle::Solid));
-        backwards.line(10 + dx, 10 + dy, 10, 10, pen(DrawStyle::Solid));
+        forwards.line(10, 10, 10 + end.dx, 10 + end.dy, pen(DrawStyle::Solid));
+        backwards.line(10 + end.dx, 10 + end.dy, 10, 10, pen(DrawStyle::Solid));
         CHECK(pixelsOf(forwards) == pixelsOf(backwards));
         const PixelRect area = forwards.takeChangedArea();
-        CHECK(std::max(area.width, area.height) == std::max(std::abs(dx), std::abs(dy)) + 1);
+        CHECK(std::max(area.width, area.height) == std::max(std::abs(end.dx), std::abs(end.dy)) + 1);
     }
 }
 

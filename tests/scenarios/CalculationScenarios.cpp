@@ -210,7 +210,11 @@ TEST_CASE("list texts are read as the numbers they start with")
 // Too large coordinates leave the board and the last run's results alone.
 TEST_CASE("coordinates too large for the arithmetic give one line and change nothing")
 {
-    const std::vector<std::pair<Rows, Rows>> cases{
+    struct Case {
+        Rows xs;
+        Rows ys;
+    };
+    const std::vector<Case> cases{
         {{"0", "50000", "0"}, {"0", "0", "1"}},                       // squares
         {{"0", "40000", "0"}, {"0", "0", "40000"}},                   // sum of squares
         {{"30000", "30001", "30000"}, {"30000", "30000", "30001"}},   // determinant
@@ -219,13 +223,13 @@ TEST_CASE("coordinates too large for the arithmetic give one line and change not
         {{"0", "1", "3000000000"}, {"0", "0", "0"}},                  // beyond 32 bits
         {{"0", std::string(400, '9'), "0"}, {"0", "0", "1"}},
     };
-    for (const auto& [xs, ys] : cases) {
-        CAPTURE(xs[1]);
+    for (const Case& c : cases) {
+        CAPTURE(c.xs[1]);
         const auto driver = makeDriver();
         enterPoints(*driver, WorkedExample);
         driver->clickButton(buttons::Calculate);
         driver->clickButton(buttons::Clear);
-        listRows(*driver, xs, ys);
+        listRows(*driver, c.xs, c.ys);
         const controls::Raster before = driver->boardImage();
         driver->clickButton(buttons::Calculate);
 

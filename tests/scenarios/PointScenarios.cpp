@@ -153,17 +153,20 @@ TEST_CASE("selecting a row marks its point in every list")
 
 TEST_CASE("the first key in a list without a selection selects the first or last row")
 {
-    for (const auto& [key, selected] : std::vector<std::pair<Key, int>>{
-             {Key::Down, 0}, {Key::Up, 0}, {Key::Home, 0}, {Key::End, 2}}) {
+    struct Case {
+        Key key;
+        int selected;
+    };
+    for (const Case& c : {Case{Key::Down, 0}, Case{Key::Up, 0}, Case{Key::Home, 0}, Case{Key::End, 2}}) {
         for (const std::int16_t list : {lists::X, lists::Y}) {
-            CAPTURE(int(key));
+            CAPTURE(int(c.key));
             CAPTURE(list);
             const auto driver = makeDriver();
             pressAll(*driver, Presses);
-            driver->pressKey("List1(" + std::to_string(list) + ")", key);
-            CHECK(selectedRows(*driver) == std::vector<int>(3, selected));
+            driver->pressKey("List1(" + std::to_string(list) + ")", c.key);
+            CHECK(selectedRows(*driver) == std::vector<int>(3, c.selected));
             for (int dot = 0; dot < 3; ++dot)
-                CHECK(dotColour(driver->boardImage(), Dots[dot]) == (dot == selected ? DarkRed : Black));
+                CHECK(dotColour(driver->boardImage(), Dots[dot]) == (dot == c.selected ? DarkRed : Black));
         }
     }
 }

@@ -55,6 +55,7 @@ std::string reportOf(const Lines& lines);
 controls::PixelRect changedArea(const controls::Raster& before, const controls::Raster& after);
 bool sameImage(const controls::Raster& a, const controls::Raster& b);
 controls::PixelRect dotArea(Pixel crossing);
+using controls::unite;
 
 // The colour of the dot on a crossing, told by the four pixels diagonally
 // next to it, inside the dot and off the grid lines; empty when they differ.

@@ -1,0 +1,47 @@
+#include "controls/web/WebCommandButton.h"
+
+#include "controls/web/WebDom.h"
+
+namespace controls {
+
+using emscripten::val;
+
+WebCommandButton::WebCommandButton(const std::string& id, const std::string& caption, Rgb face)
+    : button_(createElement("button", id))
+{
+    button_.set("type", val("button"));
+    button_.set("textContent", val(withoutCarriageReturns(caption)));
+    button_["style"].set("backgroundColor", val(cssColour(face)));
+    button_["style"].set("borderColor", val(cssColour(face)));
+    listen(button_, "click");
+    listen(button_, "pointerdown");
+    listen(button_, "keydown");
+}
+
+void WebCommandButton::SetEnabled(bool enabled)
+{
+    button_.set("disabled", !enabled);
+}
+
+// A press gives the button the focus on every platform, as on Windows.
+void WebCommandButton::handleEvent(val event)
+{
+    const std::string type = event["type"].as<std::string>();
+    if (type == "click") {
+        raiseClick(enabled());
+    } else if (type == "pointerdown") {
+        if (enabled())
+            button_.call<void>("focus");
+    } else if (type == "keydown" && clicksOnKey(keyCodeOf(event)) && !event["repeat"].isTrue()
+               && shiftStateOf(event) == 0) {
+        event.call<void>("preventDefault");
+        raiseClick(enabled());
+    }
+}
+
+bool WebCommandButton::enabled() const
+{
+    return !button_["disabled"].isTrue();
+}
+
+} // namespace controls

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/CommandButtonBase.h"
+#include "controls/Rgb.h"
+#include "controls/web/WebEventHandler.h"
+
+#include <string>
+
+namespace controls {
+
+// A button element whose face shows its own background colour, with a greyed
+// caption while disabled. The keys that click it are handled here, so that
+// the page does not click it a second time.
+class WebCommandButton : public CommandButtonBase, public WebEventHandler
+{
+public:
+    WebCommandButton(const std::string& id, const std::string& caption, Rgb face);
+
+    const emscripten::val& element() const { return button_; }
+
+    void SetEnabled(bool enabled) override;
+
+    void handleEvent(emscripten::val event) override;
+
+private:
+    bool enabled() const;
+
+    emscripten::val button_;
+};
+
+} // namespace controls

@@ -1,0 +1,91 @@
+#include "controls/web/WebDom.h"
+
+#include "controls/Board.h"
+#include "controls/KeyCode.h"
+
+
+namespace controls {
+
+using emscripten::val;
+
+val document()
+{
+    return val::global("document");
+}
+
+val createElement(const std::string& tag, const std::string& id)
+{
+    val element = document().call<val>("createElement", val(tag));
+    if (!id.empty())
+        element.set("id", val(id));
+    return element;
+}
+
+void placeAt(const val& element, const PixelRect& bounds)
+{
+    val style = element["style"];
+    style.set("left", val(std::to_string(bounds.left) + "px"));
+    style.set("top", val(std::to_string(bounds.top) + "px"));
+    style.set("width", val(std::to_string(bounds.width) + "px"));
+    style.set("height", val(std::to_string(bounds.height) + "px"));
+}
+
+std::string cssColour(Rgb colour)
+{
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", "
+           + std::to_string(colour.blue) + ")";
+}
+
+std::string withoutCarriageReturns(std::string text)
+{
+    std::erase(text, '\r');
+    return text;
+}
+
+std::int16_t keyCodeOf(const val& keyboardEvent)
+{
+    const std::string key = keyboardEvent["key"].as<std::string>();
+    if (key == "Tab")
+        return key::Tab;
+    if (key == "Enter")
+        return key::Return;
+    if (key == " ")
+        return key::Space;
+    if (key == "End")
+        return key::End;
+    if (key == "Home")
+        return key::Home;
+    if (key == "ArrowLeft")
+        return key::Left;
+    if (key == "ArrowUp")
+        return key::Up;
+    if (key == "ArrowRight")
+        return key::Right;
+    if (key == "ArrowDown")
+        return key::Down;
+    return 0;
+}
+
+std::int16_t shiftStateOf(const val& event)
+{
+    std::int16_t state = 0;
+    if (event["shiftKey"].isTrue())
+        state |= mouse::ShiftMask;
+    if (event["ctrlKey"].isTrue())
+        state |= mouse::CtrlMask;
+    if (event["altKey"].isTrue())
+        state |= mouse::AltMask;
+    return state;
+}
+
+// The page numbers the buttons 0 main, 1 middle (the wheel), 2 secondary.
+std::int16_t mouseButtonOf(const val& mouseEvent)
+{
+    switch (mouseEvent["button"].as<int>()) {
+    case 1: return mouse::MiddleButton;
+    case 2: return mouse::RightButton;
+    default: return mouse::LeftButton;
+    }
+}
+
+} // namespace controls

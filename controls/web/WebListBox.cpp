@@ -1,0 +1,148 @@
+#include "controls/web/WebListBox.h"
+
+#include "controls/KeyCode.h"
+#include "controls/web/WebDom.h"
+
+#include <algorithm>
+
+namespace controls {
+
+using emscripten::val;
+
+WebListBox::WebListBox(const std::string& id)
+    : id_(id)
+    , list_(createElement("div", id))
+{
+    list_.set("tabIndex", 0);
+    list_.call<void>("setAttribute", val("role"), val("listbox"));
+    list_["classList"].call<void>("add", val("list"));
+    listen(list_, "pointerdown");
+    listen(list_, "mousedown");
+    listen(list_, "keydown");
+}
+
+void WebListBox::AddItem(const std::string& text)
+{
+    // Each row has an id of its own, never given again, by which the list
+    // tells a screen reader which row is selected.
+    val row = createElement("div", id_ + "." + std::to_string(++rowsMade_));
+    row.call<void>("setAttribute", val("role"), val("option"));
+    row.call<void>("setAttribute", val("aria-selected"), val("false"));
+    row.set("textContent", val(text));
+    list_.call<void>("appendChild", row);
+    rows_.push_back(row);
+    texts_.push_back(text);
+}
+
+void WebListBox::RemoveItem(int row)
+{
+    if (row < 0 || row >= ListCount())
+        return;
+    forgetSelection();
+    rows_[std::size_t(row)].call<void>("remove");
+    rows_.erase(rows_.begin() + row);
+    texts_.erase(texts_.begin() + row);
+}
+
+void WebListBox::Clear()
+{
+    forgetSelection();
+    list_.set("textContent", val(std::string()));
+    rows_.clear();
+    texts_.clear();
+}
+
+std::string WebListBox::List(int row) const
+{
+    return row >= 0 && row < ListCount() ? texts_[std::size_t(row)] : std::string();
+}
+
+int WebListBox::ListCount() const
+{
+    return int(rows_.size());
+}
+
+int WebListBox::ListIndex() const
+{
+    return selected_;
+}
+
+void WebListBox::SetListIndex(int row)
+{
+    showSelection(row >= 0 && row < ListCount() ? row : -1);
+    selectionMayHaveMoved();
+}
+
+void WebListBox::handleEvent(val event)
+{
+    const std::string type = event["type"].as<std::string>();
+    if (type == "pointerdown")
+        pressed(event);
+    else if (type == "mousedown")
+        event.call<void>("preventDefault");
+    else if (type == "keydown")
+        keyPressed(event);
+}
+
+// The row under the press is the option it lands on; below the last row it
+// lands on the list itself. The list takes the focus itself, and the page
+// selects no text.
+void WebListBox::pressed(const val& event)
+{
+    list_.call<void>("focus");
+    const val option = event["target"].call<val>("closest", val("[role=option]"));
+    const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const val& row) { return row.strictlyEquals(option); });
+    const int under = found == rows_.end() ? -1 : int(found - rows_.begin());
+    if (const std::optional<int> row = rowForPress(under))
+        SetListIndex(*row);
+}
+
+void WebListBox::keyPressed(const val& event)
+{
+    if (const std::optional<int> row = rowForKey(keyCodeOf(event))) {
+        event.call<void>("preventDefault");
+        SetListIndex(*row);
+    }
+}
+
+// The keys move the selection one row, or to the first or the last; Ctrl
+// changes nothing, and no key takes the selection away.
+std::optional<int> WebListBox::rowForKey(std::int16_t keyCode) const
+{
+    if (const std::optional<int> first = rowForFirstKey(keyCode))
+        return first;
+    if (selected_ < 0)
+        return std::nullopt;
+    switch (keyCode) {
+    case key::Up: return std::max(selected_ - 1, 0);
+    case key::Down: return std::min(selected_ + 1, ListCount() - 1);
+    case key::Home: return 0;
+    case key::End: return ListCount() - 1;
+    default: return std::nullopt;
+    }
+}
+
+void WebListBox::showSelection(int row)
+{
+    if (selected_ >= 0)
+        rows_[std::size_t(selected_)].call<void>("setAttribute", val("aria-selected"), val("false"));
+    selected_ = row;
+    if (row < 0) {
+        list_.call<void>("removeAttribute", val("aria-activedescendant"));
+        return;
+    }
+    val shown = rows_[std::size_t(row)];
+    shown.call<void>("setAttribute", val("aria-selected"), val("true"));
+    list_.call<void>("setAttribute", val("aria-activedescendant"), shown["id"]);
+    val options = val::object();
+    options.set("block", val("nearest"));
+    shown.call<void>("scrollIntoView", options);
+}
+
+void WebListBox::forgetSelection()
+{
+    showSelection(-1);
+    selectionForgotten();
+}
+
+} // namespace controls

@@ -1,0 +1,37 @@
+// Headless Chromium as the tests and benchmarks start it: Debian's own
+// browser, with a profile of its own, nothing fetched from the network.
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import puppeteer from "puppeteer-core";
+
+export async function launchBrowser({ language = "en-US", scale = 1 } = {}) {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-chromium-"));
+    const browser = await puppeteer.launch({
+        executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+        headless: true,
+        // A page may work for many minutes before it answers; CTest's own
+        // time-out ends a run that hangs.
+        protocolTimeout: 0,
+        userDataDir: profile,
+        defaultViewport: { width: 800, height: 600, deviceScaleFactor: scale },
+        // Scroll bars show, as they do for a pupil.
+        ignoreDefaultArgs: ["--hide-scrollbars"],
+        args: [
+            "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            "--disable-background-networking", "--disable-component-update", "--disable-sync",
+            `--accept-lang=${language}`,
+            // Lets a page read the name a screen reader is given.
+            "--enable-blink-features=ComputedAccessibilityInfo",
+        ],
+    });
+    // Chromium may still be writing its profile as it goes.
+    browser.on("disconnected", () => {
+        try {
+            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+        } catch {
+            // Left for the system's temporary files to be cleared.
+        }
+    });
+    return browser;
+}

@@ -1,0 +1,34 @@
+// Runs a test program built for the browser on its page in headless Chromium
+// and exits with its exit code, its output passed on:
+//   node run-page.mjs FOLDER PAGE [--scale=S] [PROGRAM ARGUMENTS...]
+// FOLDER is served on 127.0.0.1; the page leaves the program's exit code in
+// window.programExitCode.
+import { launchBrowser } from "./Browser.mjs";
+import { addressOf, serve } from "./StaticServer.mjs";
+
+const [folder, page, ...rest] = process.argv.slice(2);
+const scaleOption = rest.find((argument) => argument.startsWith("--scale="));
+const scale = scaleOption ? Number(scaleOption.slice("--scale=".length)) : 1;
+const programArguments = rest.filter((argument) => argument !== scaleOption);
+
+const server = await serve(folder);
+const browser = await launchBrowser({ scale });
+let exitCode = 1;
+try {
+    const tab = await browser.newPage();
+    tab.on("console", (message) => console.log(message.text()));
+    tab.on("pageerror", (error) => {
+        if (!String(error.message).includes("ExitStatus"))
+            console.error(`page error: ${error.message}`);
+    });
+    const query = new URLSearchParams(programArguments.map((argument) => ["arg", argument]));
+    await tab.goto(`${addressOf(server)}${page}?${query}`);
+    await tab.waitForFunction(() => window.programExitCode !== undefined, { timeout: 0, polling: 200 });
+    exitCode = await tab.evaluate(() => window.programExitCode);
+} catch (error) {
+    console.error(`${page}: ${error.message}`);
+} finally {
+    await browser.close();
+    server.close();
+}
+process.exit(exitCode);
