@@ -1,5 +1,6 @@
 #include "controls/win32/ChildWindow.h"
 
+#include "controls/Layout.h"
 #include "controls/win32/WideText.h"
 
 namespace controls {
@@ -10,6 +11,17 @@ HWND createChildWindow(const wchar_t* windowClass, std::string_view text, DWORD 
     return CreateWindowExW(extendedStyle, windowClass, toWide(text).c_str(), WS_CHILD | style, bounds.left,
                            bounds.top, bounds.width, bounds.height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), owner);
+}
+
+void placeChildWindow(HWND window, const PixelRect& design, double scale)
+{
+    const PixelRect at = scaled(design, scale);
+    SetWindowPos(window, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void createNameLabel(std::string_view name, HWND parent)
+{
+    createChildWindow(L"STATIC", name, SS_NOPREFIX, 0, {}, parent, -1);
 }
 
 std::string windowText(HWND window)

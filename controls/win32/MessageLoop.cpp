@@ -2,6 +2,24 @@
 
 namespace controls {
 
+namespace {
+
+bool showsFocusCues(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN)
+        return false;
+    switch (message.wParam) {
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int MessageLoop::run()
 {
     MSG message;
@@ -10,9 +28,14 @@ int MessageLoop::run()
     return int(message.wParam);
 }
 
+// Windows' dialog manager asks for focus cues on Tab and on the arrows that
+// move the focus, but not on the arrows a board or a list takes for itself;
+// Wine's never does. The loop asks for them on all of these keys, on both.
 void MessageLoop::deliver(const MSG& message)
 {
     const HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (topLevel && showsFocusCues(message))
+        SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (topLevel && IsDialogMessageW(topLevel, const_cast<MSG*>(&message)))
         return;
     TranslateMessage(&message);

@@ -6,7 +6,8 @@ namespace controls {
 
 // The program's message loop. Keyboard messages go through the dialog
 // manager first, which moves the focus on Tab and turns Enter into a command
-// for the window.
+// for the window. Tab or an arrow key tells the window that the keyboard is
+// in use, so that it shows where the focus is from then on.
 class MessageLoop
 {
 public:

@@ -5,33 +5,49 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace controls {
 
-// The board on Win32: a child window with a sunken two-pixel edge whose
-// client area shows the board's raster image and reports the presses on it.
+// The board on Win32: a child window whose client area shows the board's
+// raster image and reports the presses on it, inside a sunken edge that it
+// draws itself, since the system's edge is two pixels at any resolution.
+// Its window text is what screen readers say of it: its name, then its
+// description after DescriptionSeparator.
 class Win32Board : public RasterBoard
 {
 public:
-    // The outer bounds; the image fills what lies inside the edge.
-    Win32Board(const ControlDescription& design, HWND parent, int id);
+    static constexpr const char* DescriptionSeparator = ": ";
+
+    // The outer bounds of the design; the image fills what lies inside the edge.
+    Win32Board(const ControlDescription& design, const std::string& name, HWND parent, int id);
 
     Win32Board(const Win32Board&) = delete;
     Win32Board& operator=(const Win32Board&) = delete;
 
     HWND handle() const { return window_; }
+    // The board at its designed place at a display scale, its picture and
+    // its edge drawn anew at that scale.
+    void showAtScale(double scale);
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     void imageChanged(const PixelRect& area) override;
+    void descriptionChanged() override;
 
 private:
     void onPaint();
+    void onPaintEdge() const;
+    LRESULT onHitTest(LPARAM position) const;
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
     LRESULT onDialogCode(const MSG* message) const;
     void updateFocusMark();
 
     HWND window_ = nullptr;
+    PixelRect design_;
+    std::string name_;
+    int border_ = borderWidth(1);
 };
 
 } // namespace controls

@@ -37,7 +37,7 @@ void Win32CommandButton::keyPressed(std::int16_t keyCode)
         clicked();
 }
 
-void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font) const
+void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, bool focusCuesShown) const
 {
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
@@ -53,7 +53,7 @@ void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font) const
         OffsetRect(&text, 1, 1);
     DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
-    if (item.itemState & ODS_FOCUS) {
+    if ((item.itemState & ODS_FOCUS) && focusCuesShown) {
         InflateRect(&face, -1, -1);
         DrawFocusRect(item.hDC, &face);
     }

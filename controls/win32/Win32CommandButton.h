@@ -10,7 +10,7 @@ namespace controls {
 
 // A push button on Win32, drawn by its owner so that its face shows its own
 // colour: black caption, grey while disabled, sunken while pressed, a dotted
-// mark while it has the focus.
+// mark while it has the focus and the window shows focus cues.
 class Win32CommandButton : public CommandButtonBase
 {
 public:
@@ -27,7 +27,7 @@ public:
     // A key the dialog manager turned into a command for the window.
     void keyPressed(std::int16_t keyCode);
     // WM_DRAWITEM, in the parent's font.
-    void draw(const DRAWITEMSTRUCT& item, HFONT font) const;
+    void draw(const DRAWITEMSTRUCT& item, HFONT font, bool focusCuesShown) const;
 
 private:
     HWND window_ = nullptr;

@@ -20,7 +20,9 @@ namespace controls {
 
 // The window on Win32: a fixed-size top-level window whose controls are
 // built from the window's description, in tab order, and found again by name
-// and index. Destroying the object destroys the window.
+// and index. Everything in it, the fonts too, takes the scale of the screen
+// it is on, dpi / 96, and again when it moves to a screen of another scale.
+// Destroying the object destroys the window.
 class Win32Form : public FormControls<std::unique_ptr, Win32Board, Win32ListBox, Win32CommandButton, Win32TextBox>
 {
 public:
@@ -36,19 +38,33 @@ public:
 
 private:
     void createWindow(const FormDescription& description);
-    void showIcon(const std::wstring& icon);
+    void createControl(const FormDescription& description, const ControlDescription& control, int id);
+    void layOut(UINT dpi);
+    void resize(const POINT* at);
+    void showIcon();
     void centreOnScreen();
-    void createControl(const ControlDescription& control, int id);
     void onCommand(WORD id, WORD code, HWND control);
     LRESULT onColourStatic(HDC context, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onEraseBackground(HDC context);
     void onNextControl(WPARAM which, LPARAM byHandle);
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+    void onChangeUiState(WORD action, WORD flags);
 
     HWND window_ = nullptr;
+    int clientWidth_;
+    int clientHeight_;
+    std::wstring fontFamily_;
+    int pointSize_;
+    std::wstring icon_;
+    UINT dpi_ = 0;
+    // The focus cues the window hides (UISF_HIDEFOCUS, UISF_HIDEACCEL).
+    WORD hiddenCues_ = 0;
     GdiObject<HBRUSH> background_;
     GdiObject<HFONT> font_;
     std::vector<std::unique_ptr<Win32Label>> labels_;
+    // Every control but the board, which places itself, with its design bounds.
+    std::vector<std::pair<HWND, PixelRect>> placed_;
 };
 
 } // namespace controls

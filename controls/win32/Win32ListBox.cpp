@@ -7,10 +7,11 @@
 
 namespace controls {
 
-Win32ListBox::Win32ListBox(const ControlDescription& design, HWND parent, int id)
+Win32ListBox::Win32ListBox(const ControlDescription& design, const std::string& name, HWND parent, int id)
 {
     const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | (design.visible ? WS_VISIBLE : 0);
-    window_ = createChildWindow(L"LISTBOX", "", style, WS_EX_CLIENTEDGE, design.bounds, parent, id);
+    createNameLabel(name, parent);
+    window_ = createChildWindow(L"LISTBOX", name, style, WS_EX_CLIENTEDGE, design.bounds, parent, id);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listProcedure_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassProcedure)));

@@ -9,11 +9,13 @@ namespace controls {
 
 // The list on Win32: a LISTBOX control. Windows tells of no selection the
 // program makes, and tells of a click on the row already selected, so the
-// click event follows the row this list last reported instead.
+// click event follows the row this list last reported instead. Its name for
+// screen readers is its window text, which a list does not show, and the
+// hidden label right before it.
 class Win32ListBox : public ListBoxBase
 {
 public:
-    Win32ListBox(const ControlDescription& design, HWND parent, int id);
+    Win32ListBox(const ControlDescription& design, const std::string& name, HWND parent, int id);
 
     Win32ListBox(const Win32ListBox&) = delete;
     Win32ListBox& operator=(const Win32ListBox&) = delete;

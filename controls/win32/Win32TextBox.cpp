@@ -5,10 +5,11 @@
 
 namespace controls {
 
-Win32TextBox::Win32TextBox(const ControlDescription& design, HWND parent, int id)
+Win32TextBox::Win32TextBox(const ControlDescription& design, const std::string& name, HWND parent, int id)
 {
     const DWORD style =
         WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | (design.visible ? WS_VISIBLE : 0);
+    createNameLabel(name, parent);
     window_ = createChildWindow(L"EDIT", "", style, WS_EX_CLIENTEDGE, design.bounds, parent, id);
     // The default limit of 32K characters would cut a long report short;
     // 0 lifts it to the most the control can hold.

@@ -9,11 +9,12 @@ namespace controls {
 
 // The text box on Win32: a read-only multi-line EDIT that wraps its lines
 // and scrolls vertically. It shows CR LF as a line break, as the program
-// writes them; the text last set is kept as it was given.
+// writes them; the text last set is kept as it was given. Its text is the
+// report, so its name for screen readers is the hidden label right before it.
 class Win32TextBox : public TextBox
 {
 public:
-    Win32TextBox(const ControlDescription& design, HWND parent, int id);
+    Win32TextBox(const ControlDescription& design, const std::string& name, HWND parent, int id);
 
     Win32TextBox(const Win32TextBox&) = delete;
     Win32TextBox& operator=(const Win32TextBox&) = delete;

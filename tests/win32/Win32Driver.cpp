@@ -7,9 +7,14 @@
 #include "controls/win32/Win32ListBox.h"
 #include "controls/win32/Win32TextBox.h"
 #include "controls/win32/Win32Toolkit.h"
+#include "controls/win32/WideText.h"
+
+#include <oleacc.h>
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -95,6 +100,39 @@ void setDecimalSeparator(const wchar_t* separator)
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
 }
 
+// The name a screen reader gets for a control through Active Accessibility,
+// from the system's proxy for the control's window.
+std::string nameReadOut(HWND control)
+{
+    static const HRESULT comReady = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* accessible = nullptr;
+    if (FAILED(comReady)
+        || FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible))))
+        return {};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string text;
+    if (accessible->get_accName(self, &name) == S_OK && name) {
+        text = controls::toUtf8(name);
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return text;
+}
+
+// The board's name and its description, as one text read out.
+std::pair<std::string, std::string> nameAndDescription(const std::string& readOut)
+{
+    const std::size_t separator = readOut.find(controls::Win32Board::DescriptionSeparator);
+    if (separator == std::string::npos)
+        return {readOut, {}};
+    return {readOut.substr(0, separator),
+            readOut.substr(separator + std::string(controls::Win32Board::DescriptionSeparator).size())};
+}
+
 } // namespace
 
 Win32Driver::Win32Driver()
@@ -177,14 +215,22 @@ void Win32Driver::sendKey(HWND target, UINT vk)
     processPending();
 }
 
+// A pixel of the design at the display's scale: the first device pixel of
+// its share of the screen, rounded as the window's edges are.
+POINT Win32Driver::onBoard(int x, int y) const
+{
+    const double scale = board().image().scale();
+    return {LONG(std::floor(x * scale + 0.5)), LONG(std::floor(y * scale + 0.5))};
+}
+
 void Win32Driver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
 {
-    click(board().handle(), {x, y}, button, shift);
+    click(board().handle(), onBoard(x, y), button, shift);
 }
 
 void Win32Driver::doubleClickBoard(int x, int y)
 {
-    click(board().handle(), {x, y}, controls::mouse::LeftButton, 0, true);
+    click(board().handle(), onBoard(x, y), controls::mouse::LeftButton, 0, true);
 }
 
 void Win32Driver::clickRow(std::int16_t index, int row, std::int16_t shift)
@@ -276,12 +322,13 @@ const controls::Raster& Win32Driver::shownBoard()
 
 std::string Win32Driver::accessibleName(const std::string& control) const
 {
-    return controls::windowText(handle(control));
+    const std::string readOut = nameReadOut(handle(control));
+    return control == "Picture1" ? nameAndDescription(readOut).first : readOut;
 }
 
 std::string Win32Driver::boardDescription() const
 {
-    return board().description();
+    return nameAndDescription(nameReadOut(board().handle())).second;
 }
 
 int Win32Driver::selectionChanges(std::int16_t index) const

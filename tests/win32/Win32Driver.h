@@ -53,10 +53,13 @@ public:
     std::string boardDescription() const override;
     int selectionChanges(std::int16_t list) const override;
 
+    // The window of a control that can take the focus, by the scenarios' name.
+    HWND handle(const std::string& name) const;
+
 private:
     controls::Win32Board& board() const;
     controls::Win32ListBox& list(std::int16_t index) const;
-    HWND handle(const std::string& name) const;
+    POINT onBoard(int x, int y) const;
     void click(HWND target, POINT at, std::int16_t button, std::int16_t shift, bool twice = false);
     void pressAndRelease(HWND target, POINT at, UINT press, const MouseMessages& messages, WPARAM flags);
     void sendKey(HWND target, UINT vk);

@@ -1,11 +1,26 @@
 #!/bin/sh
-# Sets up the Wine prefix (WINEPREFIX) the Windows tests share: created once,
-# which takes a while, then told to let X windows be, since no window manager
-# runs on Xvfb; Wine would otherwise wait up to a second for one whenever a
-# test closes a window.
-#   prepare-wine-prefix.sh /usr/lib/wine/wine64
+# Sets up a Wine prefix (WINEPREFIX) for the Windows tests. The shared one is
+# created once, which takes a while, then told to let X windows be, since no
+# window manager runs on Xvfb (Wine would otherwise wait up to a second for
+# one whenever a test closes a window), and to hide focus cues until the
+# keyboard is used, as Windows has them out of the box; Wine's own setting
+# shows them always (bit 0x20 of the first byte of the mask).
+# Given the shared prefix and a resolution, makes a copy of it whose screen
+# has that resolution: its files are links to the shared prefix's, which
+# Wine only reads; its registry is a copy of its own.
+#   prepare-wine-prefix.sh /usr/lib/wine/wine64 [SHARED-PREFIX DPI]
 set -eu
 wine=$1
-"$wine" wineboot -i
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+if [ $# -eq 3 ]; then
+    rm -rf "$WINEPREFIX"
+    cp -al "$2" "$WINEPREFIX"
+    for registry in "$WINEPREFIX"/*.reg; do
+        cp --remove-destination "$2/$(basename "$registry")" "$registry"
+    done
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f
+else
+    "$wine" wineboot -i
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY /d 1000028012000000 /f
+fi
 "$(dirname "$wine")/wineserver" -w
