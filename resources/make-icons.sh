@@ -30,8 +30,8 @@ END {
     printf "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\" shape-rendering=\"crispEdges\">\n", width, height, width, height
     for (c = 2; c <= colours + 1; c++) {
         key = substr(line[c], 1, 1)
-        split(substr(line[c], 2), spec, " ")
-        if (spec[2] == "None")
+        split(substr(line[c], 2), colour, " ")
+        if (colour[2] == "None")
             continue
         path = ""
         for (y = 0; y < height; y++) {
@@ -43,7 +43,7 @@ END {
                     path = path sprintf("M%d %dh%dv1h-%dz", x, y, end - x, end - x)
             }
         }
-        printf "<path fill=\"%s\" d=\"%s\"/>\n", spec[2], path
+        printf "<path fill=\"%s\" d=\"%s\"/>\n", colour[2], path
     }
     printf "</svg>\n"
 }' drelvik.xpm >"$work/icons/drelvik.svg"
