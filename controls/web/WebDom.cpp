@@ -3,7 +3,6 @@
 #include "controls/Board.h"
 #include "controls/KeyCode.h"
 
-
 namespace controls {
 
 using emscripten::val;
@@ -44,25 +43,20 @@ std::string withoutCarriageReturns(std::string text)
 
 std::int16_t keyCodeOf(const val& keyboardEvent)
 {
-    const std::string key = keyboardEvent["key"].as<std::string>();
-    if (key == "Tab")
-        return key::Tab;
-    if (key == "Enter")
-        return key::Return;
-    if (key == " ")
-        return key::Space;
-    if (key == "End")
-        return key::End;
-    if (key == "Home")
-        return key::Home;
-    if (key == "ArrowLeft")
-        return key::Left;
-    if (key == "ArrowUp")
-        return key::Up;
-    if (key == "ArrowRight")
-        return key::Right;
-    if (key == "ArrowDown")
-        return key::Down;
+    struct Named {
+        const char* key;
+        std::int16_t code;
+    };
+    static constexpr Named Keys[] = {
+        {"Tab", key::Tab},        {"Enter", key::Return},     {" ", key::Space},
+        {"End", key::End},        {"Home", key::Home},        {"ArrowLeft", key::Left},
+        {"ArrowUp", key::Up},     {"ArrowRight", key::Right}, {"ArrowDown", key::Down},
+    };
+    const std::string pressed = keyboardEvent["key"].as<std::string>();
+    for (const Named& named : Keys) {
+        if (pressed == named.key)
+            return named.code;
+    }
     return 0;
 }
 
