@@ -4,7 +4,6 @@
 #include "controls/Raster.h"
 #include "controls/Rgb.h"
 
-#include <cstddef>
 #include <vector>
 
 namespace controls {
@@ -23,7 +22,6 @@ public:
 
     // The picture drawn anew on an image of the design size at the scale.
     Raster replay(int width, int height, double scale) const;
-    std::size_t size() const { return drawings_.size(); }
 
 private:
     struct Drawing {

@@ -35,7 +35,7 @@ int roundedPixel(double coordinate)
 
 int RasterBoard::borderWidth(double scale)
 {
-    return std::max(1, int(std::round(BorderWidth * scale)));
+    return std::max(1, Raster::deviceLength(BorderWidth, scale));
 }
 
 RasterBoard::RasterBoard(int width, int height, double scale)

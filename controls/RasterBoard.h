@@ -46,7 +46,6 @@ public:
     // cursor over it while the focus shows.
     const Raster& shown();
     const std::string& description() const { return description_; }
-    bool showsFocus() const { return focusShown_; }
 
 protected:
     // A press at a pixel of the image, counted from the inner area's
