@@ -34,11 +34,6 @@ std::int16_t toShiftState(Qt::KeyboardModifiers modifiers)
     return state;
 }
 
-bool isArrow(std::int16_t keyCode)
-{
-    return keyCode == key::Left || keyCode == key::Right || keyCode == key::Up || keyCode == key::Down;
-}
-
 } // namespace
 
 QtBoard::QtBoard(int width, int height, QWidget* parent)
@@ -117,7 +112,7 @@ void QtBoard::keyPressEvent(QKeyEvent* event)
         QFrame::keyPressEvent(event);
         return;
     }
-    if (isArrow(keyCode)) {
+    if (showsFocusCues(keyCode)) {
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         updateFocusMark();
     }

@@ -74,7 +74,7 @@ void QtListBox::SetListIndex(int row)
 void QtListBox::keyPressEvent(QKeyEvent* event)
 {
     const std::int16_t keyCode = toKeyCode(event->key());
-    if (keyCode == key::Up || keyCode == key::Down)
+    if (showsFocusCues(keyCode))
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
     if (const std::optional<int> first = rowForFirstKey(keyCode)) {
         SetListIndex(*first);

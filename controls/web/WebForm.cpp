@@ -190,9 +190,7 @@ void WebForm::handleEvent(val event)
 void WebForm::keyPressed(const val& event)
 {
     const std::int16_t keyCode = keyCodeOf(event);
-    const bool navigates = keyCode == key::Tab || keyCode == key::Left || keyCode == key::Right
-                           || keyCode == key::Up || keyCode == key::Down;
-    if (navigates)
+    if (controls::showsFocusCues(keyCode))
         showFocusCues(true);
     if (keyCode == key::Tab && !event["ctrlKey"].isTrue() && !event["altKey"].isTrue()) {
         event.call<void>("preventDefault");

@@ -1,24 +1,8 @@
 #include "controls/win32/MessageLoop.h"
 
+#include "controls/KeyCode.h"
+
 namespace controls {
-
-namespace {
-
-bool showsFocusCues(const MSG& message)
-{
-    if (message.message != WM_KEYDOWN)
-        return false;
-    switch (message.wParam) {
-    case VK_TAB:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN: return true;
-    }
-    return false;
-}
-
-} // namespace
 
 int MessageLoop::run()
 {
@@ -34,7 +18,8 @@ int MessageLoop::run()
 void MessageLoop::deliver(const MSG& message)
 {
     const HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (topLevel && showsFocusCues(message))
+    // Virtual-key codes are the program's key codes.
+    if (topLevel && message.message == WM_KEYDOWN && showsFocusCues(std::int16_t(message.wParam)))
         SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (topLevel && IsDialogMessageW(topLevel, const_cast<MSG*>(&message)))
         return;
