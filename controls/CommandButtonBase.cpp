@@ -11,15 +11,20 @@ void CommandButtonBase::OnClick(ClickHandler handler)
     click_ = std::move(handler);
 }
 
-bool CommandButtonBase::clicksOnKey(std::int16_t keyCode)
+void CommandButtonBase::raiseClick() const
 {
-    return keyCode == key::Space || keyCode == key::Return;
+    if (shownEnabled() && click_)
+        click_();
 }
 
-void CommandButtonBase::raiseClick(bool enabled) const
+// A held key clicks once; with a modifier it is some other command's.
+bool CommandButtonBase::keyPressed(std::int16_t keyCode, std::int16_t shift, bool repeated) const
 {
-    if (enabled && click_)
-        click_();
+    if ((keyCode != key::Space && keyCode != key::Return) || shift != 0)
+        return false;
+    if (!repeated)
+        raiseClick();
+    return true;
 }
 
 } // namespace controls

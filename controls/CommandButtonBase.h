@@ -7,16 +7,23 @@
 namespace controls {
 
 // What every toolkit's button does alike: Space and Enter click the button
-// that has the focus, and a disabled button raises no click.
+// that has the focus, and a disabled button raises no click. A toolkit's
+// button only shows itself and tells of the clicks and keys on it.
 class CommandButtonBase : public CommandButton
 {
 public:
     void OnClick(ClickHandler handler) override;
 
+    // Whether the toolkit shows the button enabled.
+    virtual bool shownEnabled() const = 0;
+
 protected:
-    static bool clicksOnKey(std::int16_t keyCode);
-    // A click the toolkit reports, by mouse or key.
-    void raiseClick(bool enabled) const;
+    // A click by the mouse.
+    void raiseClick() const;
+    // A key pressed while the button has the focus: Space or Enter, with no
+    // modifier key held and not repeated by holding it, clicks the button.
+    // Whether the button takes the key.
+    bool keyPressed(std::int16_t keyCode, std::int16_t shift, bool repeated) const;
 
 private:
     ClickHandler click_;

@@ -2,6 +2,7 @@
 
 #include "controls/ControlMap.h"
 #include "controls/Form.h"
+#include "controls/FormBehaviour.h"
 
 #include <map>
 #include <string_view>
@@ -14,12 +15,18 @@ using Borrowed = Control*;
 
 // A toolkit's window as the program finds its controls: by name and index,
 // in maps of the toolkit's own control types, each held as the toolkit
-// holds it (std::unique_ptr, or Borrowed where the toolkit owns them).
+// holds it (std::unique_ptr, or Borrowed where the toolkit owns them). What
+// the window decides is its behaviour's; the boards follow its focus cues.
 template <template <typename...> typename Holder, typename BoardType, typename ListType, typename ButtonType,
           typename TextType>
 class FormControls : public Form
 {
 public:
+    explicit FormControls(const FormDescription& description, bool focusCuesAlwaysShown = false)
+        : behaviour_(description, focusCuesAlwaysShown)
+    {
+    }
+
     Board& board(std::string_view name, int index = -1) override { return findControl(boards_, name, index); }
     ListBox& listBox(std::string_view name, int index = -1) override { return findControl(lists_, name, index); }
     CommandButton& commandButton(std::string_view name, int index = -1) override
@@ -36,6 +43,24 @@ protected:
     Keyed<ListType> lists_;
     Keyed<ButtonType> buttons_;
     Keyed<TextType> textBoxes_;
+    FormBehaviour behaviour_;
+
+    // Whether a control that takes the focus can take it now: buttons are
+    // the controls the program disables.
+    FormBehaviour::CanTakeFocus canTakeFocus() const
+    {
+        return [this](const ControlKey& key) {
+            const auto button = buttons_.find(key);
+            return button == buttons_.end() || button->second->shownEnabled();
+        };
+    }
+
+    // The boards show the window's focus cues; told when the controls are made.
+    void showFocusCuesOnBoards()
+    {
+        for (const auto& [key, board] : boards_)
+            board->setFocusCuesShown(behaviour_.focusCues().shown());
+    }
 };
 
 } // namespace controls

@@ -9,6 +9,11 @@
 
 namespace controls {
 
+enum class TextAlignment {
+    Left,
+    Centre,
+};
+
 enum class ControlKind {
     Label,
     PictureBox,
@@ -33,6 +38,8 @@ struct ControlDescription {
     // What a screen reader calls a control that no caption of its own and
     // no label above it names (see accessibleNameOf).
     std::string accessibleName;
+    // Where a label's caption stands.
+    TextAlignment alignment = TextAlignment::Left;
 };
 
 struct FontDescription {
@@ -40,6 +47,40 @@ struct FontDescription {
     // Used where the family is not installed; must show Cyrillic.
     std::string fallbackFamily;
     int pointSize = 12;
+};
+
+// A sunken edge round a control, as two bands on each side: the outer band
+// half the width, rounded up, the inner band the rest.
+struct EdgeLook {
+    // In design pixels on each side.
+    int width = 0;
+    // The outer band's top and left sides, then its bottom and right.
+    Rgb outerShadow;
+    Rgb outerLight;
+    // The inner band's.
+    Rgb innerShadow;
+    Rgb innerLight;
+};
+
+// The dotted outline round the control with the focus, while the window
+// shows focus cues.
+struct FocusOutlineLook {
+    Rgb colour;
+    // Design pixels between the control's outer edge and the outline.
+    int inset = 0;
+};
+
+// How the window's controls look where no control's own colours say.
+struct FormLook {
+    // Captions of labels and buttons.
+    Rgb textColour;
+    // The caption of a disabled button.
+    Rgb disabledTextColour;
+    // The board's edge; the image fills what lies inside it.
+    EdgeLook boardEdge;
+    // The raised edge of a button, sunken while it is pressed, in design pixels.
+    int buttonEdgeWidth = 0;
+    FocusOutlineLook focusOutline;
 };
 
 // A fixed-size window and its controls, all direct children of it.
@@ -53,6 +94,7 @@ struct FormDescription {
     // Name of the window's icon among the program's resources; each toolkit
     // finds it where it keeps its own.
     std::string icon;
+    FormLook look;
     std::vector<ControlDescription> controls;
 };
 

@@ -18,12 +18,4 @@ inline constexpr std::int16_t Right = 39;
 inline constexpr std::int16_t Down = 40;
 } // namespace key
 
-// Once these keys have been used in a window, it shows where the focus is,
-// as Windows does: Tab and the arrows, whichever control takes them.
-constexpr bool showsFocusCues(std::int16_t keyCode)
-{
-    return keyCode == key::Tab || keyCode == key::Left || keyCode == key::Up || keyCode == key::Right
-           || keyCode == key::Down;
-}
-
 } // namespace controls

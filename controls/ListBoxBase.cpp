@@ -2,9 +2,37 @@
 
 #include "controls/KeyCode.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace controls {
+
+void ListBoxBase::RemoveItem(int row)
+{
+    if (row < 0 || row >= ListCount())
+        return;
+    removing_ = true;
+    removeRow(row);
+    forgetSelection();
+}
+
+void ListBoxBase::Clear()
+{
+    removing_ = true;
+    removeAllRows();
+    forgetSelection();
+}
+
+std::string ListBoxBase::List(int row) const
+{
+    return row >= 0 && row < ListCount() ? rowText(row) : std::string();
+}
+
+void ListBoxBase::SetListIndex(int row)
+{
+    showSelection(row >= 0 && row < ListCount() ? row : -1);
+    selectionMayHaveMoved();
+}
 
 void ListBoxBase::OnClick(ClickHandler handler)
 {
@@ -16,32 +44,50 @@ void ListBoxBase::OnClick(ClickHandler handler)
 void ListBoxBase::selectionMayHaveMoved()
 {
     const int row = ListIndex();
-    if (row == reportedRow_)
+    if (removing_ || row == reportedRow_)
         return;
     reportedRow_ = row;
-    ++clicksRaised_;
     if (click_)
         click_();
 }
 
-void ListBoxBase::selectionForgotten()
+// Space, which would toggle the selected row, changes nothing.
+bool ListBoxBase::keyPressed(std::int16_t keyCode)
+{
+    const std::optional<int> row = rowForKey(keyCode);
+    if (row)
+        SetListIndex(*row);
+    return row.has_value() || keyCode == key::Space;
+}
+
+bool ListBoxBase::rowPressed(int rowUnderPress)
+{
+    if (rowUnderPress < 0 || rowUnderPress >= ListCount())
+        return false;
+    SetListIndex(rowUnderPress);
+    return true;
+}
+
+std::optional<int> ListBoxBase::rowForKey(std::int16_t keyCode) const
+{
+    const int count = ListCount();
+    const int selected = ListIndex();
+    if (count == 0)
+        return std::nullopt;
+    switch (keyCode) {
+    case key::Up: return selected < 0 ? 0 : std::max(selected - 1, 0);
+    case key::Down: return selected < 0 ? 0 : std::min(selected + 1, count - 1);
+    case key::Home: return 0;
+    case key::End: return count - 1;
+    default: return std::nullopt;
+    }
+}
+
+void ListBoxBase::forgetSelection()
 {
     reportedRow_ = -1;
-}
-
-std::optional<int> ListBoxBase::rowForFirstKey(std::int16_t keyCode) const
-{
-    const bool moves = keyCode == key::Down || keyCode == key::Up || keyCode == key::Home || keyCode == key::End;
-    if (!moves || ListIndex() >= 0 || ListCount() == 0)
-        return std::nullopt;
-    return keyCode == key::End ? ListCount() - 1 : 0;
-}
-
-std::optional<int> ListBoxBase::rowForPress(int rowUnderPress)
-{
-    if (rowUnderPress < 0)
-        return std::nullopt;
-    return rowUnderPress;
+    showSelection(-1);
+    removing_ = false;
 }
 
 } // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/RasterBoard.h"
 
+#include "controls/KeyCode.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -31,16 +33,42 @@ int roundedPixel(double coordinate)
     return int(std::clamp(std::floor(coordinate + 0.5), -1e9, 1e9));
 }
 
-} // namespace
-
-int RasterBoard::borderWidth(double scale)
+// The keys a board takes for itself: those the program has a use for, but
+// Tab, which moves the focus.
+bool takenByBoard(std::int16_t keyCode)
 {
-    return std::max(1, Raster::deviceLength(BorderWidth, scale));
+    switch (keyCode) {
+    case key::Return:
+    case key::Space:
+    case key::End:
+    case key::Home:
+    case key::Left:
+    case key::Up:
+    case key::Right:
+    case key::Down: return true;
+    default: return false;
+    }
 }
 
+ControlDescription boardOfSize(int width, int height)
+{
+    ControlDescription board;
+    board.kind = ControlKind::PictureBox;
+    board.bounds = PixelRect{0, 0, width, height};
+    return board;
+}
+
+} // namespace
+
 RasterBoard::RasterBoard(int width, int height, double scale)
-    : designWidth_(std::max(width, 0))
-    , designHeight_(std::max(height, 0))
+    : RasterBoard(boardOfSize(width, height), EdgeLook{}, scale)
+{
+}
+
+RasterBoard::RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale)
+    : edge_(edge)
+    , designWidth_(edge_.inner(design.bounds.width))
+    , designHeight_(edge_.inner(design.bounds.height))
     , image_(designWidth_, designHeight_, backColor_, scale)
     , shown_(image_)
 {
@@ -148,14 +176,30 @@ void RasterBoard::press(std::int16_t button, std::int16_t shift, double x, doubl
     mouseDown_(button, shift, float(designX), float(designY));
 }
 
-void RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
+bool RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
 {
+    if (!takenByBoard(keyCode))
+        return false;
     if (keyDown_)
         keyDown_(keyCode, shift);
+    return true;
 }
 
-void RasterBoard::showFocus(bool shown)
+void RasterBoard::setHasFocus(bool focused)
 {
+    hasFocus_ = focused;
+    updateFocusMark();
+}
+
+void RasterBoard::setFocusCuesShown(bool shown)
+{
+    focusCuesShown_ = shown;
+    updateFocusMark();
+}
+
+void RasterBoard::updateFocusMark()
+{
+    const bool shown = hasFocus_ && focusCuesShown_;
     if (shown == focusShown_)
         return;
     focusShown_ = shown;

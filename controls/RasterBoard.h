@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controls/Board.h"
+#include "controls/BoardEdge.h"
 #include "controls/DrawingLog.h"
+#include "controls/FormDescription.h"
 #include "controls/Raster.h"
 
 #include <string>
@@ -15,13 +17,10 @@ namespace controls {
 class RasterBoard : public Board
 {
 public:
-    // The sunken border round the inner area, in design pixels.
-    static constexpr int BorderWidth = 2;
-    // The border in device pixels at a scale: never thinner than one.
-    static int borderWidth(double scale);
-
     // The inner area's size in design pixels, and the display's scale.
     RasterBoard(int width, int height, double scale = 1);
+    // The board as designed: its image fills what lies inside the edge.
+    RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale = 1);
 
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -46,14 +45,20 @@ public:
     // cursor over it while the focus shows.
     const Raster& shown();
     const std::string& description() const { return description_; }
+    const BoardEdge& edge() const { return edge_; }
+
+    // The focus mark shows while the board has the focus and the window
+    // shows focus cues.
+    void setHasFocus(bool focused);
+    void setFocusCuesShown(bool shown);
 
 protected:
     // A press at a pixel of the image, counted from the inner area's
     // top-left corner; one outside the image is not the board's.
     void press(std::int16_t button, std::int16_t shift, double x, double y);
-    void keyDown(std::int16_t keyCode, std::int16_t shift);
-    // Whether the board has the focus and the window shows focus cues.
-    void showFocus(bool shown);
+    // A key pressed while the board has the focus; whether the board takes
+    // it. The keys that move the focus are the window's.
+    bool keyDown(std::int16_t keyCode, std::int16_t shift);
     // The display's scale changed: the same picture is drawn again at it.
     void setScale(double scale);
 
@@ -67,7 +72,9 @@ private:
     void restale(const PixelRect& area);
     PixelRect cursorArea() const;
     void drawMarks();
+    void updateFocusMark();
 
+    BoardEdge edge_;
     int designWidth_;
     int designHeight_;
     Rgb backColor_{255, 255, 255};
@@ -81,6 +88,8 @@ private:
     PixelRect stale_;
     double cursorX_ = 0;
     double cursorY_ = 0;
+    bool hasFocus_ = false;
+    bool focusCuesShown_ = false;
     bool focusShown_ = false;
     std::string description_;
     MouseDownHandler mouseDown_;

@@ -4,6 +4,7 @@
 
 using controls::ControlKind;
 using controls::Rgb;
+using controls::TextAlignment;
 
 const char* const TaskStatement =
     "В геометрията точката няма дължина, площ или обем. Права \r\n"
@@ -36,6 +37,17 @@ namespace {
 
 constexpr Rgb LabelColour{255, 192, 128};
 
+// Black captions, greyed while disabled; the board in a sunken edge two
+// pixels wide, in the classic system colours; the focus as a black dotted
+// outline inside the control.
+const controls::FormLook Look{
+    Rgb{0, 0, 0},
+    Rgb{128, 128, 128},
+    controls::EdgeLook{2, Rgb{128, 128, 128}, Rgb{255, 255, 255}, Rgb{64, 64, 64}, Rgb{192, 192, 192}},
+    2,
+    controls::FocusOutlineLook{Rgb{0, 0, 0}, 4},
+};
+
 } // namespace
 
 controls::FormDescription drelvikDesign()
@@ -48,14 +60,16 @@ controls::FormDescription drelvikDesign()
     window.backColor = Rgb{128, 128, 255};
     window.font = {"Times New Roman", "Liberation Serif", 12};
     window.icon = "drelvik";
+    window.look = Look;
     // kind, name, index, {left, top, width, height} in pixels, tab index,
-    // caption or initial text, background colour, visible, and a name for
-    // screen readers where no caption or label above gives one
+    // caption or initial text, background colour, visible, a name for
+    // screen readers where no caption or label above gives one, and where a
+    // caption stands
     window.controls = {
-        {ControlKind::Label, "Label1", 0, {48, 0, 385, 25}, 2, "Drelvik\r\n", LabelColour, true, ""},
-        {ControlKind::Label, "Label1", 3, {8, 32, 345, 25}, 12, "Посочете трите точки", LabelColour, true, ""},
-        {ControlKind::Label, "Label1", 1, {368, 32, 49, 25}, 8, "Ос X", LabelColour, true, ""},
-        {ControlKind::Label, "Label1", 2, {424, 32, 41, 25}, 9, "Ос Y", LabelColour, true, ""},
+        {ControlKind::Label, "Label1", 0, {48, 0, 385, 25}, 2, "Drelvik\r\n", LabelColour, true, "", TextAlignment::Centre},
+        {ControlKind::Label, "Label1", 3, {8, 32, 345, 25}, 12, "Посочете трите точки", LabelColour, true, "", TextAlignment::Centre},
+        {ControlKind::Label, "Label1", 1, {368, 32, 49, 25}, 8, "Ос X", LabelColour, true, "", TextAlignment::Centre},
+        {ControlKind::Label, "Label1", 2, {424, 32, 41, 25}, 9, "Ос Y", LabelColour, true, "", TextAlignment::Centre},
         {ControlKind::PictureBox, "Picture1", -1, {8, 56, 347, 233}, 11, "", std::nullopt, true, ""},
         {ControlKind::ListBox, "List1", lists::X, {368, 56, 49, 80}, 3, "", std::nullopt, true, ""},
         {ControlKind::ListBox, "List1", lists::Y, {424, 56, 41, 80}, 4, "", std::nullopt, true, ""},

@@ -22,26 +22,13 @@ std::int16_t toMouseButton(Qt::MouseButton button)
     }
 }
 
-std::int16_t toShiftState(Qt::KeyboardModifiers modifiers)
-{
-    std::int16_t state = 0;
-    if (modifiers & Qt::ShiftModifier)
-        state |= mouse::ShiftMask;
-    if (modifiers & Qt::ControlModifier)
-        state |= mouse::CtrlMask;
-    if (modifiers & Qt::AltModifier)
-        state |= mouse::AltMask;
-    return state;
-}
-
 } // namespace
 
-QtBoard::QtBoard(int width, int height, QWidget* parent)
-    : QFrame(parent)
-    , RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth, parent ? parent->devicePixelRatioF() : 1)
+QtBoard::QtBoard(const ControlDescription& design, const EdgeLook& edge, QWidget* parent)
+    : QWidget(parent)
+    , RasterBoard(design, edge, parent ? parent->devicePixelRatioF() : 1)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(BorderWidth);
+    setContentsMargins(edge.width, edge.width, edge.width, edge.width);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -70,20 +57,21 @@ bool QtBoard::event(QEvent* event)
 {
     if (event->type() == QEvent::ScreenChangeInternal)
         followScreen();
-    return QFrame::event(event);
+    return QWidget::event(event);
 }
 
 void QtBoard::paintEvent(QPaintEvent* event)
 {
     followScreen();
-    QFrame::paintEvent(event);
+    QPainter painter(this);
+    for (const BoardEdge::Band& band : edge().bands(PixelRect{0, 0, width(), height()}, 1))
+        painter.fillRect(band.area.left, band.area.top, band.area.width, band.area.height, toQColor(band.colour));
     const Raster& raster = shown();
     // The image is read where it lies, without a copy, one pixel to a
     // device pixel.
     QImage picture(reinterpret_cast<const uchar*>(raster.bits()), raster.width(), raster.height(),
                    raster.width() * 4, QImage::Format_RGB32);
     picture.setDevicePixelRatio(raster.scale());
-    QPainter painter(this);
     painter.setClipRegion(event->region() & contentsRect());
     painter.drawImage(contentsRect().topLeft(), picture);
 }
@@ -91,7 +79,7 @@ void QtBoard::paintEvent(QPaintEvent* event)
 // Positions come in Qt's units, which the image's scale turns into its pixels.
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
-    QFrame::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
     const QPointF inner = (event->position() - contentsRect().topLeft()) * image().scale();
     press(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
 }
@@ -103,42 +91,27 @@ void QtBoard::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
-// The arrows move the keyboard cursor, and from then on the window shows
-// where the focus is, as Qt does once Tab has been used.
 void QtBoard::keyPressEvent(QKeyEvent* event)
 {
-    const std::int16_t keyCode = toKeyCode(event->key());
-    if (keyCode == 0 || keyCode == key::Tab) {
-        QFrame::keyPressEvent(event);
-        return;
-    }
-    if (showsFocusCues(keyCode)) {
-        window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        updateFocusMark();
-    }
-    keyDown(keyCode, toShiftState(event->modifiers()));
+    if (!keyDown(toKeyCode(event->key()), toShiftState(event->modifiers())))
+        QWidget::keyPressEvent(event);
 }
 
 void QtBoard::focusInEvent(QFocusEvent* event)
 {
-    QFrame::focusInEvent(event);
-    updateFocusMark();
+    QWidget::focusInEvent(event);
+    setHasFocus(true);
 }
 
 void QtBoard::focusOutEvent(QFocusEvent* event)
 {
-    QFrame::focusOutEvent(event);
-    updateFocusMark();
+    QWidget::focusOutEvent(event);
+    setHasFocus(false);
 }
 
 void QtBoard::followScreen()
 {
     setScale(devicePixelRatioF());
-}
-
-void QtBoard::updateFocusMark()
-{
-    showFocus(hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 } // namespace controls

@@ -2,21 +2,19 @@
 
 #include "controls/RasterBoard.h"
 
-#include <QFrame>
+#include <QWidget>
 
 namespace controls {
 
-// The board on Qt: a sunken frame whose inner area shows the board's raster
-// image, one image pixel to a device pixel at the screen's scale, and tells
-// of the presses, keys and focus on it.
-class QtBoard : public QFrame, public RasterBoard
+// The board on Qt: a widget whose inner area shows the board's raster image,
+// one image pixel to a device pixel at the screen's scale, inside the edge
+// the design gives, and tells of the presses, keys and focus on it.
+class QtBoard : public QWidget, public RasterBoard
 {
     Q_OBJECT
 
 public:
-    // The outer size in design pixels; the image fills what lies inside
-    // the border.
-    QtBoard(int width, int height, QWidget* parent = nullptr);
+    QtBoard(const ControlDescription& design, const EdgeLook& edge, QWidget* parent = nullptr);
 
 protected:
     void imageChanged(const PixelRect& area) override;
@@ -31,7 +29,6 @@ protected:
 
 private:
     void followScreen();
-    void updateFocusMark();
 };
 
 } // namespace controls

@@ -10,29 +10,34 @@ namespace controls {
 
 namespace {
 
-// The platform styles paint gradients over a button's palette; a style
-// sheet is what shows the exact colour on every style.
-QString faceStyleSheet(Rgb face)
+QString cssColour(Rgb colour)
 {
-    const QString colour = QStringLiteral("rgb(%1, %2, %3)").arg(face.red).arg(face.green).arg(face.blue);
+    return QStringLiteral("rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
+}
+
+// The platform styles paint gradients over a button's palette; a style
+// sheet is what shows the exact colour on every style. The focus outline is
+// drawn over the face.
+QString faceStyleSheet(Rgb face, const FormLook& look)
+{
     return QStringLiteral(
-               "QPushButton { background-color: %1; color: black;"
-               " border: 2px outset %1; }"
-               "QPushButton:focus { border: 2px outset %1; outline: 1px dotted black; }"
-               "QPushButton:pressed { border: 2px inset %1; }"
-               "QPushButton:disabled { color: rgb(128, 128, 128); }")
-        .arg(colour);
+               "QPushButton { background-color: %1; color: %2; border: %4px outset %1; }"
+               "QPushButton:pressed { border: %4px inset %1; }"
+               "QPushButton:disabled { color: %3; }")
+        .arg(cssColour(face), cssColour(look.textColour), cssColour(look.disabledTextColour))
+        .arg(look.buttonEdgeWidth);
 }
 
 } // namespace
 
-QtCommandButton::QtCommandButton(const QString& caption, Rgb face, QWidget* parent)
-    : QPushButton(caption, parent)
+QtCommandButton::QtCommandButton(const ControlDescription& design, const FormLook& look, QWidget* parent)
+    : QPushButton(toDisplayText(design.text), parent)
+    , focusOutline_(look.focusOutline)
 {
     setAutoDefault(false);
     setDefault(false);
-    setStyleSheet(faceStyleSheet(face));
-    connect(this, &QPushButton::clicked, this, [this] { raiseClick(isEnabled()); });
+    setStyleSheet(faceStyleSheet(design.backColor.value_or(Rgb{}), look));
+    connect(this, &QPushButton::clicked, this, [this] { raiseClick(); });
 }
 
 void QtCommandButton::SetEnabled(bool enabled)
@@ -40,21 +45,36 @@ void QtCommandButton::SetEnabled(bool enabled)
     setEnabled(enabled);
 }
 
-// Qt clicks on Space itself; the other keys that click are done here.
-void QtCommandButton::keyPressEvent(QKeyEvent* event)
+bool QtCommandButton::shownEnabled() const
 {
-    const std::int16_t keyCode = toKeyCode(event->key());
-    if (keyCode != key::Space && clicksOnKey(keyCode) && !event->isAutoRepeat()
-        && event->modifiers() == Qt::NoModifier) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
+    return isEnabled();
 }
 
+// The keys that click are the button's own; Qt would click on Space too,
+// when it is let go.
+void QtCommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!keyPressed(toKeyCode(event->key()), toShiftState(event->modifiers()), event->isAutoRepeat()))
+        QPushButton::keyPressEvent(event);
+}
+
+// The focus shows once the window shows focus cues, which Qt tells the
+// style as the keyboard being in use.
 void QtCommandButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, face());
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, face());
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        drawFocusOutline(painter);
+}
+
+void QtCommandButton::drawFocusOutline(QPainter& painter) const
+{
+    QPen dotted(toQColor(focusOutline_.colour), 1, Qt::DotLine);
+    dotted.setCosmetic(true);
+    painter.setPen(dotted);
+    const int inset = focusOutline_.inset;
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 // A new font, palette or style draws every state anew; a change of state
@@ -73,8 +93,8 @@ void QtCommandButton::resizeEvent(QResizeEvent* event)
     QPushButton::resizeEvent(event);
 }
 
-// The state is what the style is told of the button: pressed, focused,
-// enabled, under the mouse, in an active window, keyboard in use.
+// The state is what the style is told of the button: pressed, enabled,
+// under the mouse, in an active window. The focus outline is drawn apart.
 const QPixmap& QtCommandButton::face()
 {
     if (facesCaption_ != text()) {
@@ -83,10 +103,7 @@ const QPixmap& QtCommandButton::face()
     }
     QStyleOptionButton option;
     initStyleOption(&option);
-    // The focus shows once the keyboard has been used in the window, as on
-    // Windows; the style sheet would show it after a mouse click too.
-    if (!(option.state & QStyle::State_KeyboardFocusChange))
-        option.state &= ~QStyle::State_HasFocus;
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
     auto found = faces_.find(option.state.toInt());
     if (found == faces_.end())
         found = faces_.insert(option.state.toInt(), drawFace(option));

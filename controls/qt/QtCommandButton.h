@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/CommandButtonBase.h"
-#include "controls/Rgb.h"
+#include "controls/FormDescription.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -11,8 +11,8 @@
 
 namespace controls {
 
-// A push button whose face shows its own background colour, greyed
-// caption while disabled.
+// A push button whose face shows its own background colour, its caption and
+// focus outline as the window's look gives them.
 //
 // A style sheet draws the face, which takes long; and a click paints the
 // button twice before its handler runs. So each state's face is drawn once
@@ -22,9 +22,10 @@ class QtCommandButton : public QPushButton, public CommandButtonBase
     Q_OBJECT
 
 public:
-    QtCommandButton(const QString& caption, Rgb face, QWidget* parent = nullptr);
+    QtCommandButton(const ControlDescription& design, const FormLook& look, QWidget* parent = nullptr);
 
     void SetEnabled(bool enabled) override;
+    bool shownEnabled() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -35,10 +36,12 @@ protected:
 private:
     const QPixmap& face();
     QPixmap drawFace(const QStyleOptionButton& option);
+    void drawFocusOutline(QPainter& painter) const;
 
     // The face the style sheet draws, once for each state the button shows.
     QHash<QStyle::State::Int, QPixmap> faces_;
     QString facesCaption_;
+    FocusOutlineLook focusOutline_;
 };
 
 } // namespace controls

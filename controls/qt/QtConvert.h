@@ -1,6 +1,8 @@
 #pragma once
 
+#include "controls/Board.h"
 #include "controls/KeyCode.h"
+#include "controls/LineEnds.h"
 #include "controls/Rgb.h"
 
 #include <QColor>
@@ -16,11 +18,10 @@ inline QColor toQColor(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-// Texts keep the CR LF line ends of the old platform; Qt breaks lines at a
-// bare line feed.
+// Qt breaks lines at a bare line feed.
 inline QString toDisplayText(const std::string& text)
 {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromStdString(withBareLineFeeds(text));
 }
 
 // The program's key code of a Qt key; 0 for a key it has no use for.
@@ -39,6 +40,19 @@ inline std::int16_t toKeyCode(int qtKey)
     case Qt::Key_Down: return key::Down;
     default: return 0;
     }
+}
+
+// The Shift, Ctrl and Alt keys held, as mouse::ShiftMask etc.
+inline std::int16_t toShiftState(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t state = 0;
+    if (modifiers & Qt::ShiftModifier)
+        state |= mouse::ShiftMask;
+    if (modifiers & Qt::ControlModifier)
+        state |= mouse::CtrlMask;
+    if (modifiers & Qt::AltModifier)
+        state |= mouse::AltMask;
+    return state;
 }
 
 } // namespace controls

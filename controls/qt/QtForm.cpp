@@ -11,21 +11,13 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-
-#include <map>
-
 
 namespace controls {
 
 namespace {
-
-QString objectNameOf(const ControlDescription& control)
-{
-    const QString name = QString::fromStdString(control.name);
-    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
-}
 
 void paintBackground(QWidget* widget, Rgb colour)
 {
@@ -35,13 +27,14 @@ void paintBackground(QWidget* widget, Rgb colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel* createLabel(const ControlDescription& control, QWidget* parent)
+QLabel* createLabel(const ControlDescription& control, Rgb textColour, QWidget* parent)
 {
     auto* label = new QLabel(toDisplayText(control.text), parent);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    const Qt::Alignment across = control.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::WindowText, toQColor(textColour));
     label->setPalette(palette);
     return label;
 }
@@ -57,34 +50,34 @@ QIcon iconNamed(const std::string& name)
 
 } // namespace
 
-// The controls are made in tab order, which Qt's focus chain follows.
+// Qt's focus chain follows the order the controls are made in; Tab goes
+// where the behaviour says, whatever the chain.
 QtForm::QtForm(const FormDescription& description)
+    : FormControls(description)
 {
     applyWindowLook(description);
-    std::map<ControlKey, QWidget*> made;
-    for (const ControlDescription* control : inTabOrder(description)) {
+    for (const ControlDescription* control : behaviour_.creationOrder()) {
         QWidget* widget = createControl(*control);
-        widget->setObjectName(objectNameOf(*control));
+        widget->setObjectName(QString::fromStdString(FormBehaviour::controlId(*control)));
         widget->setAccessibleName(QString::fromStdString(accessibleNameOf(description, *control)));
         widget->setGeometry(control->bounds.left, control->bounds.top, control->bounds.width,
                             control->bounds.height);
         if (control->backColor)
             paintBackground(widget, *control->backColor);
         widget->setVisible(control->visible);
-        if (!firstInTabOrder_ && widget->focusPolicy() != Qt::NoFocus)
-            firstInTabOrder_ = widget;
-        made[{control->name, control->index}] = widget;
+        widget->installEventFilter(this);
+        widgets_[{control->name, control->index}] = widget;
     }
-    // Later controls of the description lie over earlier ones where they
-    // touch, whatever their tab order. Qt tells screen readers which label
-    // names a control through the label's buddy.
-    for (const ControlDescription& control : description.controls) {
-        made.at({control.name, control.index})->raise();
-        if (const ControlDescription* label = labelAbove(description, control)) {
-            auto* caption = static_cast<QLabel*>(made.at({label->name, label->index}));
-            caption->setBuddy(made.at({control.name, control.index}));
+    // Qt tells screen readers which label names a control through the
+    // label's buddy.
+    for (const ControlDescription* control : behaviour_.stackingOrder()) {
+        widgets_.at({control->name, control->index})->raise();
+        if (const ControlDescription* label = labelAbove(description, *control)) {
+            auto* caption = static_cast<QLabel*>(widgets_.at({label->name, label->index}));
+            caption->setBuddy(widgets_.at({control->name, control->index}));
         }
     }
+    behaviour_.focusCues().OnChange([this] { showFocusCues(); });
 }
 
 void QtForm::applyWindowLook(const FormDescription& description)
@@ -111,14 +104,14 @@ void QtForm::applyWindowLook(const FormDescription& description)
 QWidget* QtForm::createControl(const ControlDescription& control)
 {
     const ControlKey key{control.name, control.index};
+    const FormLook& look = behaviour_.description().look;
     switch (control.kind) {
     case ControlKind::PictureBox:
-        return boards_[key] = new QtBoard(control.bounds.width, control.bounds.height, this);
+        return boards_[key] = new QtBoard(control, look.boardEdge, this);
     case ControlKind::ListBox:
         return lists_[key] = new QtListBox(this);
     case ControlKind::CommandButton:
-        return buttons_[key] = new QtCommandButton(toDisplayText(control.text),
-                                                   control.backColor.value_or(Rgb{}), this);
+        return buttons_[key] = new QtCommandButton(control, look, this);
     case ControlKind::TextBox: {
         auto* box = new QtTextBox(this);
         box->SetText(control.text);
@@ -127,7 +120,7 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     case ControlKind::Label:
         break;
     }
-    return createLabel(control, this);
+    return createLabel(control, look.textColour, this);
 }
 
 void QtForm::Show()
@@ -140,21 +133,41 @@ void QtForm::Show()
         move(centred.left, centred.top);
     }
     show();
-    if (QWidget* first = firstFocusable())
-        first->setFocus(Qt::OtherFocusReason);
+    focus(behaviour_.firstFocus(canTakeFocus()), Qt::OtherFocusReason);
 }
 
-QWidget* QtForm::firstFocusable() const
+// Every key pressed in the window, before the control it goes to.
+bool QtForm::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget* candidate = firstInTabOrder_;
-    while (candidate
-           && !(candidate->isVisible() && candidate->isEnabled()
-                && (candidate->focusPolicy() & Qt::TabFocus))) {
-        candidate = candidate->nextInFocusChain();
-        if (candidate == firstInTabOrder_)
-            return nullptr;
+    if (event->type() == QEvent::KeyPress)
+        behaviour_.focusCues().keyPressed(toKeyCode(static_cast<QKeyEvent*>(event)->key()));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool QtForm::focusNextPrevChild(bool next)
+{
+    std::optional<ControlKey> current;
+    for (const auto& [key, widget] : widgets_) {
+        if (widget == focusWidget())
+            current = key;
     }
-    return candidate;
+    focus(behaviour_.nextFocus(current, !next, canTakeFocus()), next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void QtForm::focus(const std::optional<ControlKey>& key, Qt::FocusReason reason)
+{
+    if (key)
+        widgets_.at(*key)->setFocus(reason);
+}
+
+// Qt tells its styles that the keyboard is in use through the window.
+void QtForm::showFocusCues()
+{
+    setAttribute(Qt::WA_KeyboardFocusChange, behaviour_.focusCues().shown());
+    showFocusCuesOnBoards();
+    for (const auto& [key, widget] : widgets_)
+        widget->update();
 }
 
 } // namespace controls

@@ -9,10 +9,14 @@
 
 #include <QWidget>
 
+#include <map>
+
 namespace controls {
 
 // The window on Qt: a fixed-size top-level widget whose controls are built
-// from the window's description and found again by name and index.
+// from the window's description and found again by name and index. It
+// focuses, stacks and shows focus cues as its behaviour decides, and tells
+// it of every key pressed in it.
 class QtForm : public QWidget, public FormControls<Borrowed, QtBoard, QtListBox, QtCommandButton, QtTextBox>
 {
     Q_OBJECT
@@ -22,12 +26,17 @@ public:
 
     void Show() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void applyWindowLook(const FormDescription& description);
     QWidget* createControl(const ControlDescription& control);
-    QWidget* firstFocusable() const;
+    void focus(const std::optional<ControlKey>& key, Qt::FocusReason reason);
+    void showFocusCues();
 
-    QWidget* firstInTabOrder_ = nullptr;
+    std::map<ControlKey, QWidget*> widgets_;
 };
 
 } // namespace controls

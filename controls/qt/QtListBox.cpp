@@ -3,8 +3,8 @@
 #include "controls/qt/QtConvert.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
 
 namespace controls {
@@ -27,28 +27,6 @@ void QtListBox::AddItem(const std::string& text)
     addItem(QString::fromStdString(text));
 }
 
-void QtListBox::RemoveItem(int row)
-{
-    if (row < 0 || row >= count())
-        return;
-    const QSignalBlocker quiet(this);
-    delete takeItem(row);
-    clearSelectionQuietly();
-}
-
-void QtListBox::Clear()
-{
-    const QSignalBlocker quiet(this);
-    clear();
-    clearSelectionQuietly();
-}
-
-std::string QtListBox::List(int row) const
-{
-    const QListWidgetItem* entry = item(row);
-    return entry ? entry->text().toStdString() : std::string();
-}
-
 int QtListBox::ListCount() const
 {
     return count();
@@ -60,27 +38,44 @@ int QtListBox::ListIndex() const
     return selected.isEmpty() ? -1 : row(selected.first());
 }
 
-void QtListBox::SetListIndex(int row)
+void QtListBox::removeRow(int row)
 {
-    if (row < 0 || row >= count()) {
-        clearSelection();
-        return;
-    }
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    delete takeItem(row);
 }
 
-// Qt would move on from the current row, which it keeps even without a
-// selection. An arrow shows the focus from then on, as Tab does.
+void QtListBox::removeAllRows()
+{
+    clear();
+}
+
+std::string QtListBox::rowText(int row) const
+{
+    return item(row)->text().toStdString();
+}
+
+// Qt keeps a current row without a selection; with none selected, none is
+// current either.
+void QtListBox::showSelection(int row)
+{
+    if (row < 0)
+        selectionModel()->clear();
+    else
+        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
 void QtListBox::keyPressEvent(QKeyEvent* event)
 {
-    const std::int16_t keyCode = toKeyCode(event->key());
-    if (showsFocusCues(keyCode))
-        window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    if (const std::optional<int> first = rowForFirstKey(keyCode)) {
-        SetListIndex(*first);
-        return;
-    }
-    QListWidget::keyPressEvent(event);
+    if (!keyPressed(toKeyCode(event->key())))
+        QListWidget::keyPressEvent(event);
+}
+
+// The press is the list's; Qt is told of it still, for the drag that may follow.
+void QtListBox::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    const QModelIndex under = indexAt(event->position().toPoint());
+    if (rowPressed(under.isValid() ? under.row() : -1))
+        QListWidget::mousePressEvent(event);
 }
 
 void QtListBox::paintEvent(QPaintEvent* event)
@@ -95,29 +90,14 @@ void QtListBox::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
-// The user moves the selection from row to row but never takes it away: Qt
-// would clear it on a click below the last row or on Ctrl with the selected
-// row, and leave this list out of step with the others.
+// Presses and the keys the list knows are its own; what Qt still does, a
+// drag or a page key, may move the selection but never take it away.
 QItemSelectionModel::SelectionFlags QtListBox::selectionCommand(const QModelIndex& index,
                                                                 const QEvent* event) const
 {
-    if (!rowForPress(index.isValid() ? index.row() : -1))
+    if (!index.isValid() || (event && event->type() == QEvent::MouseButtonPress))
         return QItemSelectionModel::NoUpdate;
-    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
-    // Ctrl toggles: it may move the selection to another row, never clear it.
-    if (command.testFlag(QItemSelectionModel::Deselect))
-        return selectionModel()->isSelected(index) ? QItemSelectionModel::NoUpdate
-                                                   : QItemSelectionModel::ClearAndSelect;
-    return command;
-}
-
-// Qt makes the next row current when one is taken out; the list should be
-// left with no row current and none selected, and tells of no click.
-void QtListBox::clearSelectionQuietly()
-{
-    const QSignalBlocker quiet(selectionModel());
-    selectionModel()->clear();
-    selectionForgotten();
+    return QItemSelectionModel::ClearAndSelect;
 }
 
 } // namespace controls

@@ -18,22 +18,20 @@ public:
     explicit QtListBox(QWidget* parent = nullptr);
 
     void AddItem(const std::string& text) override;
-    void RemoveItem(int row) override;
-    void Clear() override;
-
-    std::string List(int row) const override;
     int ListCount() const override;
     int ListIndex() const override;
-    void SetListIndex(int row) override;
 
 protected:
+    void removeRow(int row) override;
+    void removeAllRows() override;
+    std::string rowText(int row) const override;
+    void showSelection(int row) override;
+
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
-
-private:
-    void clearSelectionQuietly();
 };
 
 } // namespace controls

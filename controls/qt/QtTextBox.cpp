@@ -20,27 +20,24 @@ QtTextBox::QtTextBox(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-std::string QtTextBox::Text() const
-{
-    return text_;
-}
-
 // A report grows a line at a time, and each line comes as the whole text
 // again. Setting the whole text would shape and lay out every line anew; when
 // the text only goes on from where it ended, just the new lines are added.
-void QtTextBox::SetText(const std::string& text)
+void QtTextBox::showText(const std::string& previous)
 {
-    const bool appended = extendsAtLineEnd(text) && appendUnwrapped(toDisplayText(text.substr(text_.size())));
+    const std::string& text = Text();
+    const bool appended = extendsAtLineEnd(previous) && appendUnwrapped(toDisplayText(text.substr(previous.size())));
     if (!appended)
         setPlainText(toDisplayText(text));
-    text_ = text;
 }
 
 // Only after a whole CR LF is the shown text of the old part the same in the
 // new text: a pair is never split between the two.
-bool QtTextBox::extendsAtLineEnd(const std::string& text) const
+bool QtTextBox::extendsAtLineEnd(const std::string& previous) const
 {
-    return (text_.empty() || text_.ends_with("\r\n")) && text.size() > text_.size() && text.starts_with(text_);
+    const std::string& text = Text();
+    return (previous.empty() || previous.ends_with("\r\n")) && text.size() > previous.size()
+           && text.starts_with(previous);
 }
 
 // Adds the tail and leaves the box as setting the whole text would: nothing

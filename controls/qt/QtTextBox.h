@@ -1,29 +1,26 @@
 #pragma once
 
-#include "controls/TextBox.h"
+#include "controls/TextBoxBase.h"
 
 #include <QPlainTextEdit>
 
 namespace controls {
 
-// A read-only, word-wrapping text box with a vertical scroll bar. Qt keeps
-// only line breaks, so the exact text with its CR LF pairs is kept here.
-class QtTextBox : public QPlainTextEdit, public TextBox
+// A read-only, word-wrapping text box with a vertical scroll bar.
+class QtTextBox : public QPlainTextEdit, public TextBoxBase
 {
     Q_OBJECT
 
 public:
     explicit QtTextBox(QWidget* parent = nullptr);
 
-    std::string Text() const override;
-    void SetText(const std::string& text) override;
+protected:
+    void showText(const std::string& previous) override;
 
 private:
-    bool extendsAtLineEnd(const std::string& text) const;
+    bool extendsAtLineEnd(const std::string& previous) const;
     bool appendUnwrapped(const QString& tail);
     bool atTop() const;
-
-    std::string text_;
 };
 
 } // namespace controls

@@ -99,6 +99,23 @@ TEST_CASE("the focus shows over the board once the keyboard is used, never in it
     CHECK(unite(changedArea(start, driver->boardImage()), dotArea({100, 100})) == dotArea({100, 100}));
 }
 
+TEST_CASE("once the keyboard has moved in the window the focus shows for good, after mouse presses too")
+{
+    const auto driver = makeDriver();
+    driver->pressBoard(100, 100);
+    driver->typeKey(Key::Space);
+    CHECK(sameImage(driver->shownBoard(), driver->boardImage()));
+
+    driver->pressTab();
+    tabToBoard(*driver);
+    CHECK(!sameImage(driver->shownBoard(), driver->boardImage()));
+    driver->clickButton(buttons::Clear);
+    driver->pressBoard(140, 100);
+    CHECK(driver->focusedControl() == "Picture1");
+    CHECK(driver->rows(lists::X) == Rows{"7"});
+    CHECK(!sameImage(driver->shownBoard(), driver->boardImage()));
+}
+
 TEST_CASE("every control has a name for screen readers")
 {
     const auto driver = makeDriver();

@@ -1,0 +1,174 @@
+#include "controls/Board.h"
+#include "controls/BoardEdge.h"
+#include "controls/CommandButtonBase.h"
+#include "controls/FormBehaviour.h"
+#include "controls/KeyCode.h"
+#include "controls/ListBoxBase.h"
+#include "window/DrelvikDesign.h"
+
+#include <doctest/doctest.h>
+
+#include <string>
+#include <vector>
+
+using controls::ControlKey;
+namespace key = controls::key;
+
+namespace {
+
+// A list whose rows are a vector, counting the clicks it raises.
+class RowList : public controls::ListBoxBase
+{
+public:
+    RowList() { OnClick([this] { ++clicks; }); }
+
+    void AddItem(const std::string& text) override { rows.push_back(text); }
+    int ListCount() const override { return int(rows.size()); }
+    int ListIndex() const override { return selected; }
+    using ListBoxBase::keyPressed;
+    using ListBoxBase::rowPressed;
+
+    std::vector<std::string> rows;
+    int selected = -1;
+    int clicks = 0;
+
+protected:
+    void removeRow(int row) override { rows.erase(rows.begin() + row); }
+    void removeAllRows() override { rows.clear(); }
+    std::string rowText(int row) const override { return rows.at(std::size_t(row)); }
+    void showSelection(int row) override { selected = row; }
+};
+
+class CountingButton : public controls::CommandButtonBase
+{
+public:
+    CountingButton() { OnClick([this] { ++clicks; }); }
+    void SetEnabled(bool on) override { enabled = on; }
+    bool shownEnabled() const override { return enabled; }
+    using CommandButtonBase::keyPressed;
+
+    bool enabled = true;
+    int clicks = 0;
+};
+
+std::vector<std::string> ids(const std::vector<const controls::ControlDescription*>& controls)
+{
+    std::vector<std::string> named;
+    for (const auto* control : controls)
+        named.push_back(controls::FormBehaviour::controlId(*control));
+    return named;
+}
+
+} // namespace
+
+TEST_SUITE("form")
+{
+
+TEST_CASE("focus cues come on with the first Tab or arrow and stay on")
+{
+    controls::FocusCues cues;
+    int changes = 0;
+    cues.OnChange([&] { ++changes; });
+    for (const std::int16_t pressed : {key::Space, key::Return, key::Home, std::int16_t(65)})
+        cues.keyPressed(pressed);
+    CHECK(!cues.shown());
+    cues.keyPressed(key::Down);
+    CHECK(cues.shown());
+    CHECK(cues.showsFocusOf(true));
+    CHECK(!cues.showsFocusOf(false));
+    cues.keyPressed(key::Tab);
+    CHECK(changes == 1);
+    CHECK(controls::FocusCues(true).shown());
+}
+
+TEST_CASE("the window's controls are made, stacked and visited in their designed orders")
+{
+    const controls::FormBehaviour behaviour(drelvikDesign());
+    CHECK(ids(behaviour.tabOrder())
+          == std::vector<std::string>{"Text1(0)", "List1(0)", "List1(1)", "Command1(0)", "Command1(1)", "Command1(2)",
+                                      "Picture1"});
+    CHECK(ids(behaviour.creationOrder()).front() == "Text1(0)");
+    CHECK(ids(behaviour.creationOrder()).back() == "Label1(3)");
+    CHECK(ids(behaviour.stackingOrder()).front() == "Label1(0)");
+    CHECK(behaviour.stackingLevel(*behaviour.stackingOrder()[4]) == 4);
+
+    const ControlKey calculate{"Command1", 0};
+    const auto allButCalculate = [&](const ControlKey& control) { return control != calculate; };
+    CHECK(behaviour.firstFocus(allButCalculate) == ControlKey{"Text1", 0});
+    CHECK(behaviour.nextFocus(ControlKey{"List1", 1}, false, allButCalculate) == ControlKey{"Command1", 1});
+    CHECK(behaviour.nextFocus(ControlKey{"Picture1", -1}, false, allButCalculate) == ControlKey{"Text1", 0});
+    CHECK(behaviour.nextFocus(ControlKey{"Text1", 0}, true, allButCalculate) == ControlKey{"Picture1", -1});
+    CHECK(behaviour.nextFocus(std::nullopt, true, allButCalculate) == ControlKey{"Picture1", -1});
+    CHECK(!behaviour.firstFocus([](const ControlKey&) { return false; }));
+
+    CHECK(controls::FormBehaviour::movesFocus(key::Tab, controls::mouse::ShiftMask));
+    CHECK(!controls::FormBehaviour::movesFocus(key::Tab, controls::mouse::CtrlMask));
+}
+
+TEST_CASE("a list's keys and presses move its selection but never take it away")
+{
+    RowList list;
+    list.SetListIndex(0);
+    CHECK(!list.keyPressed(key::Down));
+    CHECK(list.clicks == 0);
+    for (const char* row : {"1", "2", "3"})
+        list.AddItem(row);
+    CHECK(list.keyPressed(key::Up));
+    CHECK(list.selected == 0);
+    CHECK(list.keyPressed(key::End));
+    CHECK(list.keyPressed(key::Down));
+    CHECK(list.selected == 2);
+    CHECK(list.keyPressed(key::Space));
+    CHECK(!list.keyPressed(key::Left));
+    CHECK(list.clicks == 2);
+
+    CHECK(!list.rowPressed(-1));
+    CHECK(list.rowPressed(1));
+    CHECK(list.selected == 1);
+    CHECK(list.clicks == 3);
+
+    list.SetListIndex(7);
+    CHECK(list.selected == -1);
+    CHECK(list.clicks == 4);
+    CHECK(list.List(3).empty());
+    list.SetListIndex(2);
+    list.RemoveItem(5);
+    CHECK(list.selected == 2);
+    list.RemoveItem(0);
+    CHECK(list.rows == std::vector<std::string>{"2", "3"});
+    CHECK(list.selected == -1);
+    CHECK(list.clicks == 5);
+    list.SetListIndex(0);
+    CHECK(list.clicks == 6);
+}
+
+TEST_CASE("Space and Enter click a button once, without modifiers, while it is enabled")
+{
+    CountingButton button;
+    CHECK(button.keyPressed(key::Space, 0, false));
+    CHECK(button.keyPressed(key::Return, 0, false));
+    CHECK(button.keyPressed(key::Return, 0, true));
+    CHECK(!button.keyPressed(key::Return, controls::mouse::CtrlMask, false));
+    CHECK(!button.keyPressed(key::Down, 0, false));
+    CHECK(button.clicks == 2);
+    button.SetEnabled(false);
+    button.keyPressed(key::Space, 0, false);
+    CHECK(button.clicks == 2);
+}
+
+TEST_CASE("the board's edge leaves the designed inner area and is painted in two bands")
+{
+    const controls::BoardEdge edge(drelvikDesign().look.boardEdge);
+    CHECK(edge.inner(347) == 343);
+    CHECK(edge.inner(3) == 0);
+    CHECK(edge.width(1) == 2);
+    CHECK(edge.width(1.5) == 3);
+    CHECK(edge.width(0.25) == 1);
+    const auto bands = edge.bands(controls::PixelRect{0, 0, 10, 8}, 1.5);
+    CHECK(bands[0].area == controls::PixelRect{0, 0, 10, 2});
+    CHECK(bands[7].area == controls::PixelRect{7, 2, 1, 4});
+    CHECK(bands[0].colour == edge.look().outerShadow);
+    CHECK(bands[7].colour == edge.look().innerLight);
+}
+
+} // TEST_SUITE
