@@ -1,6 +1,8 @@
 #include "controls/win32/MessageLoop.h"
 
-#include "controls/KeyCode.h"
+#include "controls/Board.h"
+#include "controls/FormBehaviour.h"
+#include "controls/win32/KeyState.h"
 
 namespace controls {
 
@@ -12,15 +14,20 @@ int MessageLoop::run()
     return int(message.wParam);
 }
 
-// Windows' dialog manager asks for focus cues on Tab and on the arrows that
-// move the focus, but not on the arrows a board or a list takes for itself;
-// Wine's never does. The loop asks for them on all of these keys, on both.
+// The dialog manager of a window that is no dialog would move the focus on
+// Tab in the order of its children; the window is asked instead, as a
+// dialog is. Virtual-key codes are the program's key codes.
 void MessageLoop::deliver(const MSG& message)
 {
     const HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    // Virtual-key codes are the program's key codes.
-    if (topLevel && message.message == WM_KEYDOWN && showsFocusCues(std::int16_t(message.wParam)))
-        SendMessageW(topLevel, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    if (topLevel && message.message == WM_KEYDOWN) {
+        SendMessageW(topLevel, KeyPressedInWindow, message.wParam, 0);
+        const std::int16_t shift = heldShiftState();
+        if (FormBehaviour::movesFocus(std::int16_t(message.wParam), shift)) {
+            SendMessageW(topLevel, WM_NEXTDLGCTL, (shift & mouse::ShiftMask) != 0, 0);
+            return;
+        }
+    }
     if (topLevel && IsDialogMessageW(topLevel, const_cast<MSG*>(&message)))
         return;
     TranslateMessage(&message);

@@ -2,6 +2,10 @@
 
 #include "controls/Layout.h"
 #include "controls/win32/ChildWindow.h"
+#include "controls/win32/ColourRef.h"
+#include "controls/win32/GdiObject.h"
+#include "controls/win32/KeyState.h"
+#include "controls/win32/PaintScope.h"
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowContext.h"
 #include "controls/win32/WindowProcedure.h"
@@ -10,48 +14,9 @@
 
 namespace controls {
 
-namespace {
-
-std::int16_t toShiftState(WPARAM keys)
-{
-    std::int16_t state = 0;
-    if (keys & MK_SHIFT)
-        state |= mouse::ShiftMask;
-    if (keys & MK_CONTROL)
-        state |= mouse::CtrlMask;
-    // Mouse messages carry no Alt flag; the key state at the press does.
-    if (GetKeyState(VK_MENU) < 0)
-        state |= mouse::AltMask;
-    return state;
-}
-
-// The keys held at a key press, in the key state of the press.
-std::int16_t keyShiftState()
-{
-    return toShiftState((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0));
-}
-
-// Bands `width` pixels wide just inside the rectangle: its top and left in
-// one system colour, then its bottom and right in another, as Windows draws
-// an edge.
-void paintBands(HDC context, const RECT& outer, int width, int topLeftColour, int bottomRightColour)
-{
-    const HBRUSH topLeft = GetSysColorBrush(topLeftColour);
-    const HBRUSH bottomRight = GetSysColorBrush(bottomRightColour);
-    const RECT top{outer.left, outer.top, outer.right, outer.top + width};
-    const RECT left{outer.left, outer.top, outer.left + width, outer.bottom};
-    const RECT bottom{outer.left, outer.bottom - width, outer.right, outer.bottom};
-    const RECT right{outer.right - width, outer.top, outer.right, outer.bottom};
-    FillRect(context, &top, topLeft);
-    FillRect(context, &left, topLeft);
-    FillRect(context, &bottom, bottomRight);
-    FillRect(context, &right, bottomRight);
-}
-
-} // namespace
-
-Win32Board::Win32Board(const ControlDescription& design, const std::string& name, HWND parent, int id)
-    : RasterBoard(design.bounds.width - 2 * BorderWidth, design.bounds.height - 2 * BorderWidth)
+Win32Board::Win32Board(const ControlDescription& design, const EdgeLook& edge, const std::string& name, HWND parent,
+                       int id)
+    : RasterBoard(design, edge)
     , design_(design.bounds)
     , name_(name)
 {
@@ -62,14 +27,15 @@ Win32Board::Win32Board(const ControlDescription& design, const std::string& name
     window_ = createChildWindow(windowClass, name_, style, 0, design.bounds, parent, id, this);
 }
 
-// The edge is borderWidth device pixels wide and the inner area the image,
-// so that the image is shown one pixel to a device pixel.
+// The inner area is the image, so that it is shown one pixel to a device
+// pixel, and the edge round it as wide as it is at the scale.
 void Win32Board::showAtScale(double scale)
 {
-    border_ = borderWidth(scale);
+    scale_ = scale;
     setScale(scale);
     const PixelRect at = scaled(design_, scale);
-    SetWindowPos(window_, nullptr, at.left, at.top, image().width() + 2 * border_, image().height() + 2 * border_,
+    const int border = edge().width(scale);
+    SetWindowPos(window_, nullptr, at.left, at.top, image().width() + 2 * border, image().height() + 2 * border,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
@@ -77,7 +43,11 @@ LRESULT Win32Board::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     // The client area lies inside the edge, on both sides of the message.
-    case WM_NCCALCSIZE: InflateRect(reinterpret_cast<RECT*>(lParam), -border_, -border_); return 0;
+    case WM_NCCALCSIZE: {
+        const int border = edge().width(scale_);
+        InflateRect(reinterpret_cast<RECT*>(lParam), -border, -border);
+        return 0;
+    }
     case WM_NCPAINT: onPaintEdge(); return 0;
     case WM_NCHITTEST: return onHitTest(lParam);
     case WM_PAINT: onPaint(); return 0;
@@ -87,14 +57,12 @@ LRESULT Win32Board::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_RBUTTONDOWN: onMouseDown(mouse::RightButton, wParam, lParam); return 0;
     case WM_MBUTTONDOWN: onMouseDown(mouse::MiddleButton, wParam, lParam); return 0;
     case WM_GETDLGCODE: return onDialogCode(reinterpret_cast<const MSG*>(lParam));
-    case WM_KEYDOWN: keyDown(std::int16_t(wParam), keyShiftState()); return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE: {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        updateFocusMark();
-        return result;
-    }
+    case WM_KEYDOWN:
+        if (keyDown(std::int16_t(wParam), heldShiftState()))
+            return 0;
+        break;
+    case WM_SETFOCUS: setHasFocus(true); return 0;
+    case WM_KILLFOCUS: setHasFocus(false); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -116,8 +84,7 @@ void Win32Board::descriptionChanged()
 // height reads: its bytes go to the screen as they are.
 void Win32Board::onPaint()
 {
-    PAINTSTRUCT paint;
-    const HDC context = BeginPaint(window_, &paint);
+    const PaintScope paint(window_);
     const Raster& raster = shown();
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -126,23 +93,22 @@ void Win32Board::onPaint()
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(context, 0, 0, DWORD(raster.width()), DWORD(raster.height()), 0, 0, 0, UINT(raster.height()),
+    SetDIBitsToDevice(paint.context(), 0, 0, DWORD(raster.width()), DWORD(raster.height()), 0, 0, 0, UINT(raster.height()),
                       raster.bits(), &format, DIB_RGB_COLORS);
-    EndPaint(window_, &paint);
 }
 
-// A sunken edge as the system draws one round a list, its outer half in the
-// shadow and highlight colours, its inner half in the dark shadow and light.
 void Win32Board::onPaintEdge() const
 {
     const WindowContext context(window_);
     RECT frame{};
     GetWindowRect(window_, &frame);
-    OffsetRect(&frame, -frame.left, -frame.top);
-    const int outer = (border_ + 1) / 2;
-    paintBands(context.get(), frame, outer, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-    InflateRect(&frame, -outer, -outer);
-    paintBands(context.get(), frame, border_ - outer, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+    const PixelRect outer{0, 0, frame.right - frame.left, frame.bottom - frame.top};
+    for (const BoardEdge::Band& band : edge().bands(outer, scale_)) {
+        const RECT area{band.area.left, band.area.top, band.area.left + band.area.width,
+                        band.area.top + band.area.height};
+        const GdiObject<HBRUSH> colour(CreateSolidBrush(toColourRef(band.colour)));
+        FillRect(context.get(), &area, colour.get());
+    }
 }
 
 // The system knows of no frame in a child window without a border style,
@@ -158,7 +124,7 @@ LRESULT Win32Board::onHitTest(LPARAM position) const
 void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position)
 {
     SetFocus(window_);
-    press(button, toShiftState(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+    press(button, shiftStateOf(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
 // The arrows, Space and Enter are the board's own keys: the dialog manager
@@ -167,14 +133,6 @@ LRESULT Win32Board::onDialogCode(const MSG* message) const
 {
     const bool enter = message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
     return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
-}
-
-// The mark shows while the board has the focus and the window shows focus
-// cues, which it does once the keyboard has been used in it.
-void Win32Board::updateFocusMark()
-{
-    const bool cuesHidden = SendMessageW(GetParent(window_), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
-    showFocus(GetFocus() == window_ && !cuesHidden);
 }
 
 } // namespace controls

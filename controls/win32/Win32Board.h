@@ -10,8 +10,9 @@
 namespace controls {
 
 // The board on Win32: a child window whose client area shows the board's
-// raster image and reports the presses on it, inside a sunken edge that it
-// draws itself, since the system's edge is two pixels at any resolution.
+// raster image and reports the presses on it, inside the edge the design
+// gives, which it paints itself: the system's edge is two pixels at any
+// resolution.
 // Its window text is what screen readers say of it: its name, then its
 // description after DescriptionSeparator.
 class Win32Board : public RasterBoard
@@ -20,7 +21,7 @@ public:
     static constexpr const char* DescriptionSeparator = ": ";
 
     // The outer bounds of the design; the image fills what lies inside the edge.
-    Win32Board(const ControlDescription& design, const std::string& name, HWND parent, int id);
+    Win32Board(const ControlDescription& design, const EdgeLook& edge, const std::string& name, HWND parent, int id);
 
     Win32Board(const Win32Board&) = delete;
     Win32Board& operator=(const Win32Board&) = delete;
@@ -42,12 +43,11 @@ private:
     LRESULT onHitTest(LPARAM position) const;
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
     LRESULT onDialogCode(const MSG* message) const;
-    void updateFocusMark();
 
     HWND window_ = nullptr;
     PixelRect design_;
     std::string name_;
-    int border_ = borderWidth(1);
+    double scale_ = 1;
 };
 
 } // namespace controls

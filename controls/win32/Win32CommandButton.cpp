@@ -1,62 +1,86 @@
 #include "controls/win32/Win32CommandButton.h"
 
+#include "controls/Raster.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/GdiSelection.h"
+#include "controls/win32/KeyState.h"
 #include "controls/win32/WideText.h"
 
 namespace controls {
 
-namespace {
-
-constexpr COLORREF CaptionColour = RGB(0, 0, 0);
-constexpr COLORREF DisabledCaptionColour = RGB(128, 128, 128);
-
-} // namespace
-
-Win32CommandButton::Win32CommandButton(const ControlDescription& design, HWND parent, int id)
+Win32CommandButton::Win32CommandButton(const ControlDescription& design, const FormLook& look, HWND parent, int id)
     : face_(CreateSolidBrush(toColourRef(design.backColor.value_or(Rgb{}))))
+    , caption_(toColourRef(look.textColour))
+    , disabledCaption_(toColourRef(look.disabledTextColour))
+    , focusOutline_(look.focusOutline)
 {
     const DWORD style = WS_TABSTOP | BS_OWNERDRAW | (design.visible ? WS_VISIBLE : 0);
-    window_ = createChildWindow(L"BUTTON", design.text, style, 0, design.bounds, parent, id);
+    subclass(createChildWindow(L"BUTTON", design.text, style, 0, design.bounds, parent, id));
 }
 
 void Win32CommandButton::SetEnabled(bool enabled)
 {
-    EnableWindow(window_, enabled);
+    EnableWindow(handle(), enabled);
 }
 
-void Win32CommandButton::clicked()
+bool Win32CommandButton::shownEnabled() const
 {
-    raiseClick(IsWindowEnabled(window_));
+    return IsWindowEnabled(handle());
 }
 
-void Win32CommandButton::keyPressed(std::int16_t keyCode)
+void Win32CommandButton::clicked() const
 {
-    if (clicksOnKey(keyCode))
-        clicked();
+    raiseClick();
 }
 
-void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, bool focusCuesShown) const
+// The dialog manager would turn Enter into a command for the window and the
+// arrows into moves of the focus; both keys come here instead.
+LRESULT Win32CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE: {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return controlProcedure(message, wParam, lParam) | DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        if (keyPressed(std::int16_t(wParam), heldShiftState(), repeatedKey(lParam)))
+            return 0;
+        break;
+    }
+    return controlProcedure(message, wParam, lParam);
+}
+
+void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusCuesShown) const
 {
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &face, face_.get());
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
 
-    const std::wstring caption = toWide(windowText(window_));
+    const std::wstring caption = toWide(windowText(handle()));
     const GdiSelection inFont(item.hDC, font);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? DisabledCaptionColour : CaptionColour);
+    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? disabledCaption_ : caption_);
     RECT text = face;
     if (pressed)
         OffsetRect(&text, 1, 1);
     DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
-    if ((item.itemState & ODS_FOCUS) && focusCuesShown) {
-        InflateRect(&face, -1, -1);
-        DrawFocusRect(item.hDC, &face);
-    }
+    if ((item.itemState & ODS_FOCUS) && focusCuesShown)
+        drawFocusOutline(item.hDC, item.rcItem, scale);
+}
+
+// A dotted line of every other pixel, in the look's colour.
+void Win32CommandButton::drawFocusOutline(HDC context, const RECT& outer, double scale) const
+{
+    const LOGBRUSH colour{BS_SOLID, toColourRef(focusOutline_.colour), 0};
+    const GdiObject<HPEN> dotted(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
+    const GdiSelection withPen(context, dotted.get());
+    const GdiSelection hollow(context, GetStockObject(NULL_BRUSH));
+    const int inset = Raster::deviceLength(focusOutline_.inset, scale);
+    Rectangle(context, outer.left + inset, outer.top + inset, outer.right - inset, outer.bottom - inset);
 }
 
 } // namespace controls

@@ -3,35 +3,39 @@
 #include "controls/CommandButtonBase.h"
 #include "controls/FormDescription.h"
 #include "controls/win32/GdiObject.h"
+#include "controls/win32/SubclassedControl.h"
 
 #include <windows.h>
 
 namespace controls {
 
 // A push button on Win32, drawn by its owner so that its face shows its own
-// colour: black caption, grey while disabled, sunken while pressed, a dotted
-// mark while it has the focus and the window shows focus cues.
-class Win32CommandButton : public CommandButtonBase
+// colour, its caption and focus outline as the window's look gives them,
+// sunken while pressed. It is subclassed so that the keys that click it are
+// the button's, Enter among them, which the dialog manager would take.
+class Win32CommandButton : public CommandButtonBase, public SubclassedControl
 {
 public:
-    Win32CommandButton(const ControlDescription& design, HWND parent, int id);
-
-    Win32CommandButton(const Win32CommandButton&) = delete;
-    Win32CommandButton& operator=(const Win32CommandButton&) = delete;
+    Win32CommandButton(const ControlDescription& design, const FormLook& look, HWND parent, int id);
 
     void SetEnabled(bool enabled) override;
+    bool shownEnabled() const override;
 
-    HWND handle() const { return window_; }
-    // A click by mouse or Space.
-    void clicked();
-    // A key the dialog manager turned into a command for the window.
-    void keyPressed(std::int16_t keyCode);
-    // WM_DRAWITEM, in the parent's font.
-    void draw(const DRAWITEMSTRUCT& item, HFONT font, bool focusCuesShown) const;
+    // BN_CLICKED: a click by the mouse.
+    void clicked() const;
+    // WM_DRAWITEM, in the parent's font, at the display's scale.
+    void draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusCuesShown) const;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HWND window_ = nullptr;
+    void drawFocusOutline(HDC context, const RECT& outer, double scale) const;
+
     GdiObject<HBRUSH> face_;
+    COLORREF caption_;
+    COLORREF disabledCaption_;
+    FocusOutlineLook focusOutline_;
 };
 
 } // namespace controls

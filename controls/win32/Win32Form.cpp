@@ -1,11 +1,11 @@
 #include "controls/win32/Win32Form.h"
 
 #include "controls/AccessibleName.h"
-#include "controls/KeyCode.h"
 #include "controls/Layout.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/DpiFunctions.h"
+#include "controls/win32/MessageLoop.h"
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowContext.h"
 #include "controls/win32/WindowProcedure.h"
@@ -64,20 +64,19 @@ bool focusCuesAlwaysShown()
     return shown;
 }
 
+// The control under a key in one of the form's maps, or null.
 template <typename Control>
-Control* findByHandle(const std::map<std::pair<std::string, int>, std::unique_ptr<Control>>& controls, HWND window)
+Control* found(const std::map<ControlKey, std::unique_ptr<Control>>& controls, const ControlKey* key)
 {
-    for (const auto& [key, control] : controls) {
-        if (control->handle() == window)
-            return control.get();
-    }
-    return nullptr;
+    const auto at = key ? controls.find(*key) : controls.end();
+    return at == controls.end() ? nullptr : at->second.get();
 }
 
 } // namespace
 
 Win32Form::Win32Form(const FormDescription& description)
-    : clientWidth_(description.clientWidth)
+    : FormControls(description, focusCuesAlwaysShown())
+    , clientWidth_(description.clientWidth)
     , clientHeight_(description.clientHeight)
     , fontFamily_(installedFamily(description.font))
     , pointSize_(description.font.pointSize)
@@ -85,17 +84,19 @@ Win32Form::Win32Form(const FormDescription& description)
     , background_(CreateSolidBrush(toColourRef(description.backColor)))
 {
     createWindow(description);
-    // Created in tab order: the dialog manager's Tab follows the order of the
-    // children, and the first that can take the focus gets it on Show().
+    // A window's children lie over each other in the order they are made,
+    // so they are made in the stacking order; Tab is the behaviour's, not
+    // the children's order. Each control's hidden name label is made right
+    // before it, where the accessibility proxy looks for it.
     int id = FirstControlId;
-    for (const ControlDescription* control : inTabOrder(description))
+    for (const ControlDescription* control : behaviour_.stackingOrder())
         createControl(description, *control, id++);
     layOut(DpiFunctions::get().dpiOf(window_));
     resize(nullptr);
-    // Windows hides focus cues in a new window until the keyboard is used in
-    // it. Wine keeps no such state at all, so the window keeps it itself, on
-    // both, and answers WM_QUERYUISTATE from it.
-    onChangeUiState(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    // The window keeps whether it shows focus cues, on Windows and on Wine,
+    // which keeps no such state, and tells its controls.
+    showFocusCues();
+    behaviour_.focusCues().OnChange([this] { showFocusCues(); });
 }
 
 Win32Form::~Win32Form()
@@ -116,25 +117,27 @@ void Win32Form::createControl(const FormDescription& description, const ControlD
 {
     const ControlKey key{control.name, control.index};
     const std::string name = accessibleNameOf(description, control);
+    const FormLook& look = description.look;
+    keys_[id] = key;
     HWND created = nullptr;
     switch (control.kind) {
     case ControlKind::PictureBox:
-        boards_[key] = std::make_unique<Win32Board>(control, name, window_, id);
+        handles_[key] = (boards_[key] = std::make_unique<Win32Board>(control, look.boardEdge, name, window_, id))->handle();
         return;
     case ControlKind::ListBox:
         created = (lists_[key] = std::make_unique<Win32ListBox>(control, name, window_, id))->handle();
         break;
     case ControlKind::CommandButton:
-        created = (buttons_[key] = std::make_unique<Win32CommandButton>(control, window_, id))->handle();
+        created = (buttons_[key] = std::make_unique<Win32CommandButton>(control, look, window_, id))->handle();
         break;
     case ControlKind::TextBox:
         created = (textBoxes_[key] = std::make_unique<Win32TextBox>(control, name, window_, id))->handle();
         break;
     case ControlKind::Label:
-        labels_.push_back(std::make_unique<Win32Label>(control, window_, id));
-        created = labels_.back()->handle();
+        created = (labels_[key] = std::make_unique<Win32Label>(control, look.textColour, window_, id))->handle();
         break;
     }
+    handles_[key] = created;
     placed_.emplace_back(created, control.bounds);
 }
 
@@ -183,8 +186,32 @@ void Win32Form::Show()
     centreOnScreen();
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
-    if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE))
-        SetFocus(first);
+    focus(behaviour_.firstFocus(canTakeFocus()));
+}
+
+void Win32Form::focus(const std::optional<ControlKey>& key)
+{
+    if (key)
+        SetFocus(handles_.at(*key));
+}
+
+// What the window shows is told to the system's controls as their UI state,
+// which they draw their focus rectangles by; the buttons and the boards
+// are drawn here.
+void Win32Form::showFocusCues()
+{
+    const WORD action = behaviour_.focusCues().shown() ? UIS_CLEAR : UIS_SET;
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_UPDATEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    for (const auto& [key, button] : buttons_)
+        InvalidateRect(button->handle(), nullptr, FALSE);
+    showFocusCuesOnBoards();
+}
+
+const ControlKey* Win32Form::keyOfId(int id) const
+{
+    const auto key = keys_.find(id);
+    return key == keys_.end() ? nullptr : &key->second;
 }
 
 void Win32Form::centreOnScreen()
@@ -203,34 +230,31 @@ LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_NCCREATE: DpiFunctions::get().scaleNonClientArea(window); break;
-    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case MessageLoop::KeyPressedInWindow: behaviour_.focusCues().keyPressed(std::int16_t(wParam)); return 0;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_DRAWITEM: onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_CTLCOLORSTATIC: return onColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND: onEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_NEXTDLGCTL: onNextControl(wParam, lParam); return 0;
     case WM_DPICHANGED: onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
-    case WM_CHANGEUISTATE: onChangeUiState(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_QUERYUISTATE: return hiddenCues_;
+    // Whether the window shows focus cues is the behaviour's, not the system's.
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE: return 0;
+    case WM_QUERYUISTATE: return onQueryUiState();
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY: window_ = nullptr; break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The dialog manager turns Enter into IDOK, with no control; it is the
-// focused button's.
-void Win32Form::onCommand(WORD id, WORD code, HWND control)
+// An owner-drawn button reports the second click of a double click as a
+// double click; for a pupil it is one more click.
+void Win32Form::onCommand(WORD id, WORD code)
 {
-    if (!control && id == IDOK) {
-        if (Win32CommandButton* button = findByHandle(buttons_, GetFocus()))
-            button->keyPressed(key::Return);
-        return;
-    }
-    if (Win32ListBox* list = findByHandle(lists_, control); list && code == LBN_SELCHANGE)
+    const ControlKey* key = keyOfId(id);
+    if (Win32ListBox* list = found(lists_, key); list && code == LBN_SELCHANGE)
         list->selectionChanged();
-    // An owner-drawn button reports the second click of a double click as a
-    // double click; for a pupil it is one more click.
-    if (Win32CommandButton* button = findByHandle(buttons_, control);
+    if (const Win32CommandButton* button = found(buttons_, key);
         button && (code == BN_CLICKED || code == BN_DOUBLECLICKED))
         button->clicked();
 }
@@ -239,18 +263,16 @@ void Win32Form::onCommand(WORD id, WORD code, HWND control)
 // stays white as an edit box is.
 LRESULT Win32Form::onColourStatic(HDC context, HWND control)
 {
-    for (const auto& label : labels_) {
-        if (label->handle() == control)
-            return reinterpret_cast<LRESULT>(label->paintBackground(context));
-    }
+    if (const Win32Label* label = found(labels_, keyOfId(GetDlgCtrlID(control))))
+        return reinterpret_cast<LRESULT>(label->paintBackground(context));
     SetBkColor(context, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 void Win32Form::onDrawItem(const DRAWITEMSTRUCT& item)
 {
-    if (const Win32CommandButton* button = findByHandle(buttons_, item.hwndItem))
-        button->draw(item, font_.get(), !(hiddenCues_ & UISF_HIDEFOCUS));
+    if (const Win32CommandButton* button = found(buttons_, keyOfId(int(item.CtlID))))
+        button->draw(item, font_.get(), scaleAt(dpi_), behaviour_.focusCues().shown());
 }
 
 void Win32Form::onEraseBackground(HDC context)
@@ -260,14 +282,16 @@ void Win32Form::onEraseBackground(HDC context)
     FillRect(context, &client, background_.get());
 }
 
-// A multi-line edit box asks its parent to move the focus on Tab, as it
-// would ask a dialog: the next or previous control, or the one named.
+// The dialog manager, and a multi-line edit box, ask the window to move the
+// focus on Tab: to the next or previous control, or to the one named.
 void Win32Form::onNextControl(WPARAM which, LPARAM byHandle)
 {
-    const HWND next = LOWORD(byHandle) ? reinterpret_cast<HWND>(which)
-                                       : GetNextDlgTabItem(window_, GetFocus(), which != 0);
-    if (next)
-        SetFocus(next);
+    if (LOWORD(byHandle)) {
+        SetFocus(reinterpret_cast<HWND>(which));
+        return;
+    }
+    const ControlKey* current = keyOfId(GetDlgCtrlID(GetFocus()));
+    focus(behaviour_.nextFocus(current ? std::optional(*current) : std::nullopt, which != 0, canTakeFocus()));
 }
 
 // The window moved to a screen of another resolution: everything in it is
@@ -279,22 +303,9 @@ void Win32Form::onDpiChanged(UINT dpi, const RECT& suggested)
     resize(&at);
 }
 
-// What DefWindowProc does for a top-level window on Windows: the window
-// hides or shows the cues asked for, unless the user always wants to see
-// them, and tells its children, which repaint themselves; the buttons,
-// drawn here, are repainted.
-void Win32Form::onChangeUiState(WORD action, WORD flags)
+LRESULT Win32Form::onQueryUiState() const
 {
-    if ((action != UIS_SET && action != UIS_CLEAR) || focusCuesAlwaysShown())
-        return;
-    const WORD hidden = action == UIS_SET ? hiddenCues_ | flags : hiddenCues_ & ~flags;
-    if (hidden == hiddenCues_)
-        return;
-    hiddenCues_ = hidden;
-    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
-    for (const auto& [key, button] : buttons_)
-        InvalidateRect(button->handle(), nullptr, FALSE);
+    return behaviour_.focusCues().shown() ? 0 : UISF_HIDEFOCUS | UISF_HIDEACCEL;
 }
 
 } // namespace controls

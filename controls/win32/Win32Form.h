@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -22,7 +23,9 @@ namespace controls {
 // built from the window's description, in tab order, and found again by name
 // and index. Everything in it, the fonts too, takes the scale of the screen
 // it is on, dpi / 96, and again when it moves to a screen of another scale.
-// Destroying the object destroys the window.
+// It focuses and stacks its controls and shows focus cues as its behaviour
+// decides, tells it of every key pressed in it, and finds the control a
+// message is for by its id. Destroying the object destroys the window.
 class Win32Form : public FormControls<std::unique_ptr, Win32Board, Win32ListBox, Win32CommandButton, Win32TextBox>
 {
 public:
@@ -43,13 +46,16 @@ private:
     void resize(const POINT* at);
     void showIcon();
     void centreOnScreen();
-    void onCommand(WORD id, WORD code, HWND control);
+    void focus(const std::optional<ControlKey>& key);
+    void showFocusCues();
+    const ControlKey* keyOfId(int id) const;
+    void onCommand(WORD id, WORD code);
     LRESULT onColourStatic(HDC context, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onEraseBackground(HDC context);
     void onNextControl(WPARAM which, LPARAM byHandle);
     void onDpiChanged(UINT dpi, const RECT& suggested);
-    void onChangeUiState(WORD action, WORD flags);
+    LRESULT onQueryUiState() const;
 
     HWND window_ = nullptr;
     int clientWidth_;
@@ -58,11 +64,12 @@ private:
     int pointSize_;
     std::wstring icon_;
     UINT dpi_ = 0;
-    // The focus cues the window hides (UISF_HIDEFOCUS, UISF_HIDEACCEL).
-    WORD hiddenCues_ = 0;
     GdiObject<HBRUSH> background_;
     GdiObject<HFONT> font_;
-    std::vector<std::unique_ptr<Win32Label>> labels_;
+    std::map<ControlKey, std::unique_ptr<Win32Label>> labels_;
+    // Every control by its id, and its window by its key.
+    std::map<int, ControlKey> keys_;
+    std::map<ControlKey, HWND> handles_;
     // Every control but the board, which places itself, with its design bounds.
     std::vector<std::pair<HWND, PixelRect>> placed_;
 };

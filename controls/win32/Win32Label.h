@@ -7,11 +7,12 @@
 
 namespace controls {
 
-// A caption on Win32: a centred STATIC control on its own background colour.
+// A caption on Win32: a STATIC control on its own background colour, its
+// text placed and coloured as the design says.
 class Win32Label
 {
 public:
-    Win32Label(const ControlDescription& design, HWND parent, int id);
+    Win32Label(const ControlDescription& design, Rgb textColour, HWND parent, int id);
 
     HWND handle() const { return window_; }
     // WM_CTLCOLORSTATIC: sets up the label's context and gives its brush.
@@ -20,6 +21,7 @@ public:
 private:
     HWND window_ = nullptr;
     COLORREF colour_;
+    COLORREF textColour_;
     GdiObject<HBRUSH> background_;
 };
 

@@ -17,15 +17,9 @@ Win32TextBox::Win32TextBox(const ControlDescription& design, const std::string& 
     SetText(design.text);
 }
 
-std::string Win32TextBox::Text() const
+void Win32TextBox::showText(const std::string&)
 {
-    return text_;
-}
-
-void Win32TextBox::SetText(const std::string& text)
-{
-    text_ = text;
-    SetWindowTextW(window_, toWide(text).c_str());
+    SetWindowTextW(window_, toWide(Text()).c_str());
 }
 
 } // namespace controls

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/FormDescription.h"
-#include "controls/TextBox.h"
+#include "controls/TextBoxBase.h"
 
 #include <windows.h>
 
@@ -9,9 +9,9 @@ namespace controls {
 
 // The text box on Win32: a read-only multi-line EDIT that wraps its lines
 // and scrolls vertically. It shows CR LF as a line break, as the program
-// writes them; the text last set is kept as it was given. Its text is the
+// writes them. Its text is the
 // report, so its name for screen readers is the hidden label right before it.
-class Win32TextBox : public TextBox
+class Win32TextBox : public TextBoxBase
 {
 public:
     Win32TextBox(const ControlDescription& design, const std::string& name, HWND parent, int id);
@@ -19,14 +19,13 @@ public:
     Win32TextBox(const Win32TextBox&) = delete;
     Win32TextBox& operator=(const Win32TextBox&) = delete;
 
-    std::string Text() const override;
-    void SetText(const std::string& text) override;
-
     HWND handle() const { return window_; }
+
+protected:
+    void showText(const std::string& previous) override;
 
 private:
     HWND window_ = nullptr;
-    std::string text_;
 };
 
 } // namespace controls

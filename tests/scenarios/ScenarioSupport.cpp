@@ -1,5 +1,7 @@
 #include "tests/scenarios/ScenarioSupport.h"
 
+#include "board/PointSelection.h"
+
 #include <algorithm>
 
 void pressAll(Driver& driver, const std::vector<Pixel>& presses)
@@ -99,4 +101,14 @@ std::vector<int> selectedRows(Driver& driver)
     for (std::int16_t list = 0; list < lists::Count; ++list)
         rows.push_back(driver.window().List1(list).ListIndex());
     return rows;
+}
+
+ListClicks::ListClicks(Window& window)
+{
+    for (std::int16_t list = 0; list < lists::Count; ++list) {
+        window.List1(list).OnClick([this, &window, list] {
+            ++counts_.at(std::size_t(list));
+            List1_Click(window, list);
+        });
+    }
 }

@@ -5,6 +5,7 @@
 #include "controls/PixelRect.h"
 #include "controls/Rgb.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,3 +66,17 @@ std::optional<controls::Rgb> dotColour(const controls::Raster& image, Pixel cros
 bool markedAt(const controls::Raster& image, Pixel centre);
 
 std::vector<int> selectedRows(Driver& driver);
+
+// Counts the click events of a window's lists, each still handled as the
+// program handles it, for a driver whose toolkit tells of no selection the
+// program makes.
+class ListClicks
+{
+public:
+    explicit ListClicks(Window& window);
+
+    int count(std::int16_t list) const { return counts_.at(std::size_t(list)); }
+
+private:
+    std::array<int, lists::Count> counts_{};
+};

@@ -1,5 +1,6 @@
 #include "tests/win32/Win32Driver.h"
 
+#include "controls/FormBehaviour.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/MessageLoop.h"
 #include "controls/win32/Win32Board.h"
@@ -92,7 +93,7 @@ UINT virtualKey(Key key)
 
 std::string controlName(const std::string& name, int index)
 {
-    return name + "(" + std::to_string(index) + ")";
+    return controls::FormBehaviour::controlId(name, index);
 }
 
 void setDecimalSeparator(const wchar_t* separator)
@@ -141,7 +142,8 @@ Win32Driver::Win32Driver()
     static controls::Win32Toolkit toolkit;
     drelvik_ = std::make_unique<Drelvik>(toolkit);
     Window& shown = drelvik_->window();
-    controls_["Picture1"] = board().handle();
+    listClicks_.emplace(shown);
+    controls_[controlName("Picture1", -1)] = board().handle();
     for (std::int16_t index = 0; index < lists::Count; ++index)
         controls_[controlName("List1", index)] = list(index).handle();
     for (std::int16_t index = 0; index < buttons::Count; ++index)
@@ -333,7 +335,7 @@ std::string Win32Driver::boardDescription() const
 
 int Win32Driver::selectionChanges(std::int16_t index) const
 {
-    return list(index).clicksRaised();
+    return listClicks_->count(index);
 }
 
 std::unique_ptr<Driver> makeDriver()

@@ -2,11 +2,13 @@
 
 #include "app/Drelvik.h"
 #include "tests/scenarios/Driver.h"
+#include "tests/scenarios/ScenarioSupport.h"
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace controls {
 class Win32Board;
@@ -65,6 +67,7 @@ private:
     void sendKey(HWND target, UINT vk);
 
     std::unique_ptr<Drelvik> drelvik_;
+    std::optional<ListClicks> listClicks_;
     // Every control that can take the focus, by the name the scenarios use.
     std::map<std::string, HWND> controls_;
 };
