@@ -17,12 +17,13 @@ void CommandButtonBase::raiseClick() const
         click_();
 }
 
-// A held key clicks once; with a modifier it is some other command's.
+// A held key clicks once; with a modifier key it does nothing, and no
+// toolkit is left to click on it either.
 bool CommandButtonBase::keyPressed(std::int16_t keyCode, std::int16_t shift, bool repeated) const
 {
-    if ((keyCode != key::Space && keyCode != key::Return) || shift != 0)
+    if (keyCode != key::Space && keyCode != key::Return)
         return false;
-    if (!repeated)
+    if (shift == 0 && !repeated)
         raiseClick();
     return true;
 }

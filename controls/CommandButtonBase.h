@@ -22,7 +22,8 @@ protected:
     void raiseClick() const;
     // A key pressed while the button has the focus: Space or Enter, with no
     // modifier key held and not repeated by holding it, clicks the button.
-    // Whether the button takes the key.
+    // Whether the button takes the key: Space and Enter are its own, even
+    // where they do not click it.
     bool keyPressed(std::int16_t keyCode, std::int16_t shift, bool repeated) const;
 
 private:

@@ -172,12 +172,14 @@ TEST_CASE("the sides take the pen an earlier run or a reset left")
     }
 }
 
-TEST_CASE("Space and Enter on the focused button run it as a click does")
+TEST_CASE("Space and Enter on the focused button run it as a click does, but not with Ctrl")
 {
     for (const Key key : {Key::Space, Key::Enter}) {
         CAPTURE(int(key));
         const auto driver = makeDriver();
         enterPoints(*driver, WorkedExample);
+        driver->pressKey("Command1(1)", key, true);
+        CHECK(driver->rows(lists::X).size() == 3);
         driver->pressKey("Command1(0)", key);
         CHECK(driver->report() == WorkedExampleReport);
         driver->pressKey("Command1(1)", key);
