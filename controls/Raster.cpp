@@ -78,16 +78,15 @@ std::string_view dashesOf(DrawStyle style)
     return "#";
 }
 
-// A length in design pixels as device pixels: never less than one, so that
-// no dash, gap or pen vanishes at a small scale.
-int scaledLength(int length, double scale)
+// A length in design pixels as device pixels, within the widest pen.
+int scaledLength(int length, const DeviceScale& scale)
 {
-    return std::max(1, int(std::min(std::round(length * scale), double(WidestPen))));
+    return std::min(scale.length(length), WidestPen);
 }
 
 // The pattern with each run of dashes or gaps scaled on its own, so that
 // every dash and every dot keeps the same length along the line.
-std::string scaledDashes(std::string_view dashes, double scale)
+std::string scaledDashes(std::string_view dashes, const DeviceScale& scale)
 {
     std::string scaled;
     for (std::size_t run = 0; run < dashes.size();) {
@@ -98,18 +97,11 @@ std::string scaledDashes(std::string_view dashes, double scale)
     return scaled;
 }
 
-// Halves go upwards. floor(c + 0.5) would carry 0.49999999999999994 to 1.
-double roundHalfUp(double c)
-{
-    const double below = std::floor(c);
-    return c - below >= 0.5 ? below + 1 : below;
-}
-
 // The pixel a point names, if it is near enough to be drawn exactly.
 std::optional<PixelPoint> exactPixel(Point p)
 {
-    const double x = roundHalfUp(p.x);
-    const double y = roundHalfUp(p.y);
+    const double x = DeviceScale::roundHalfUp(p.x);
+    const double y = DeviceScale::roundHalfUp(p.y);
     if (!(std::fabs(x) <= ExactLimit && std::fabs(y) <= ExactLimit))
         return std::nullopt;
     return PixelPoint{Coordinate(x), Coordinate(y)};
@@ -173,7 +165,7 @@ std::optional<PixelLine> toPixelLine(Point from, Point to, std::size_t period)
     if (!cutFrom || !cutTo)
         return std::nullopt;
     const double Point::*major = isSteep(*cutFrom, *cutTo) ? &Point::y : &Point::x;
-    const double skipped = std::fabs(roundHalfUp(a.*major) - roundHalfUp(from.*major));
+    const double skipped = std::fabs(DeviceScale::roundHalfUp(a.*major) - DeviceScale::roundHalfUp(from.*major));
     return PixelLine{*cutFrom, *cutTo, int(std::fmod(skipped, double(period)))};
 }
 
@@ -358,20 +350,15 @@ std::vector<Span> wideLineRows(const LinePath& path, int width, int imageWidth, 
 } // namespace
 
 Raster::Raster(int width, int height, Rgb background, double scale)
-    : scale_(scale > 0 && std::isfinite(scale) ? scale : 1),
-      width_(deviceLength(width, scale_)),
-      height_(deviceLength(height, scale_)),
+    : scale_(scale),
+      width_(scale_.extent(width)),
+      height_(scale_.extent(height)),
       pixels_(std::size_t(width_) * std::size_t(height_))
 {
     for (const DrawStyle style : {DrawStyle::Solid, DrawStyle::Dash, DrawStyle::Dot, DrawStyle::DashDot,
                                   DrawStyle::DashDotDot})
         dashes_[std::size_t(style)] = scaledDashes(dashesOf(style), scale_);
     fill(background);
-}
-
-int Raster::deviceLength(int length, double scale)
-{
-    return int(roundHalfUp(std::max(length, 0) * scale));
 }
 
 Rgb Raster::pixel(int x, int y) const
@@ -398,7 +385,7 @@ void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
 {
     const std::string& dashes = dashes_[std::size_t(pen.style)];
     const std::optional<PixelLine> pixels =
-        toPixelLine({x1 * scale_, y1 * scale_}, {x2 * scale_, y2 * scale_}, dashes.size());
+        toPixelLine({x1 * scale(), y1 * scale()}, {x2 * scale(), y2 * scale()}, dashes.size());
     if (!pixels)
         return;
     const std::uint32_t colour = toBits(pen.colour);
@@ -445,7 +432,7 @@ void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)
 void Raster::dot(double x, double y, Rgb colour, int width)
 {
     // A centre too far off to be drawn exactly is too far off to reach the image.
-    const std::optional<PixelPoint> centre = exactPixel({x * scale_, y * scale_});
+    const std::optional<PixelPoint> centre = exactPixel({x * scale(), y * scale()});
     if (!centre)
         return;
     const std::uint32_t bits = toBits(colour);

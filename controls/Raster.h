@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/DeviceScale.h"
 #include "controls/Pen.h"
 #include "controls/PixelRect.h"
 #include "controls/Rgb.h"
@@ -31,10 +32,7 @@ public:
     // pixels at the scale.
     Raster(int width, int height, Rgb background, double scale = 1);
 
-    // The number of pixels a length of design pixels covers at a scale.
-    static int deviceLength(int length, double scale);
-
-    double scale() const { return scale_; }
+    double scale() const { return scale_.factor(); }
     // In the image's own pixels.
     int width() const { return width_; }
     int height() const { return height_; }
@@ -65,7 +63,7 @@ private:
     void markChanged(int left, int top, int right, int bottom);
     PixelRect clipped(const PixelRect& area) const;
 
-    double scale_;
+    DeviceScale scale_;
     int width_;
     int height_;
     // Each pen pattern at this scale, indexed by its style.
