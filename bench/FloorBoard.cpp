@@ -39,15 +39,19 @@ FloorBoard::FloorBoard(int width, int height, QWidget* parent)
         painter.drawLine(0, y, grid_.width(), y);
     for (int x = 0; x <= int(std::lround(grid_.width() / double(GridStep))) * GridStep; x += GridStep)
         painter.drawLine(x, 0, x, grid_.height());
-    image_ = grid_.copy();
+    image_ = grid_;
 }
 
+// The image shares the grid's pixels until a painter first draws on it, which
+// copies them in one piece.
 void FloorBoard::redraw(const std::vector<QPoint>& points)
 {
-    image_ = grid_.copy();
-    QPainter painter(&image_);
-    for (const QPoint at : points)
-        paintPoint(painter, at, Qt::black);
+    image_ = grid_;
+    if (!points.empty()) {
+        QPainter painter(&image_);
+        for (const QPoint at : points)
+            paintPoint(painter, at, Qt::black);
+    }
     repaintImage(image_.rect());
 }
 
