@@ -4,7 +4,7 @@
 // its floor, a plain Qt window with the same widgets that makes the same
 // changes to them (bench/FloorWindow.h), so that whatever else the machine
 // does falls on both alike. The time of every run is kept; the medians, the
-// spreads and the ratio of the medians are the figures that count.
+// spreads and the ratios to the floor are the figures that count.
 //
 //   handler_bench [--benchmark_filter=...] [RUNS]      offscreen unless told
 //
