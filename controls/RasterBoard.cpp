@@ -120,8 +120,12 @@ void RasterBoard::OnKeyDown(KeyDownHandler handler)
     keyDown_ = std::move(handler);
 }
 
+// Without the marks the image itself is what shows, and nothing is copied;
+// the copy catches up on everything stale once the marks show again.
 const Raster& RasterBoard::shown()
 {
+    if (!focusShown_)
+        return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         if (focusShown_)

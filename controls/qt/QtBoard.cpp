@@ -76,7 +76,10 @@ bool QtBoard::event(QEvent* event)
 void QtBoard::paintEvent(QPaintEvent* event)
 {
     followScreen();
-    QFrame::paintEvent(event);
+    // The border is drawn only when some of it is to be painted again; the
+    // image's own changes lie inside it.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     const Raster& raster = shown();
     // The image is read where it lies, without a copy, one pixel to a
     // device pixel.
