@@ -173,7 +173,7 @@ web)
     ;;
 serve)
     build_web
-    exec node tests/web/serve.mjs build-web/site "${PORT:-8080}"
+    exec node scripts/serve.mjs build-web/site "${PORT:-8080}"
     ;;
 package)
     # dpkg-shlibdeps works out the package's dependencies.
