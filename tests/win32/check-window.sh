@@ -67,9 +67,11 @@ for point in "80 100" "160 100" "20 180"; do
 done
 # "Изчисли" lies at (376, 160), 73 × 25: its middle is (412, 172).
 xdotool mousemove $(( left + $(device 412) )) $(( top + $(device 172) )) click 1
-# The segment P0–P1 along y = 100 shows once "Изчисли" has been handled.
+# The segment P0–P1 along y = 100 shows once "Изчисли" has been handled:
+# black all the way between the dots, where the dashed grid line has gaps.
 segment_drawn() {
-    [ "$(colour 130 100)" = "srgb(0,0,0)" ]
+    strip="$(( $(device 155) - $(device 85) ))x1+$(( board_x + $(device 85) ))+$(( board_y + $(device 100) ))"
+    [ "$(convert "$pixels.png" -crop "$strip" -colorspace Gray -format '%[fx:maxima]' info:)" = 0 ]
 }
 await_screen "the worked example's segment" segment_drawn
 convert "$pixels.png" -crop "$(device 473)x$(device 418)+$left+$top" +repage "$screenshot"
