@@ -1,6 +1,6 @@
 #include "controls/BoardEdge.h"
 
-#include "controls/Raster.h"
+#include "controls/DeviceScale.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ int BoardEdge::inner(int outerLength) const
 
 int BoardEdge::width(double scale) const
 {
-    return std::max(1, Raster::deviceLength(look_.width, scale));
+    return DeviceScale(scale).length(look_.width);
 }
 
 // The bottom and right sides go over the ends of the top and left ones, as

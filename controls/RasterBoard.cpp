@@ -1,10 +1,10 @@
 #include "controls/RasterBoard.h"
 
+#include "controls/DeviceScale.h"
 #include "controls/KeyCode.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 namespace controls {
@@ -26,11 +26,6 @@ std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
             PixelRect{outer.left, outer.top + outer.height - thickness, outer.width, thickness},
             PixelRect{outer.left, outer.top, thickness, outer.height},
             PixelRect{outer.left + outer.width - thickness, outer.top, thickness, outer.height}};
-}
-
-int roundedPixel(double coordinate)
-{
-    return int(std::clamp(std::floor(coordinate + 0.5), -1e9, 1e9));
 }
 
 // The keys a board takes for itself: those the program has a use for, but
@@ -152,8 +147,12 @@ void RasterBoard::OnKeyDown(KeyDownHandler handler)
     keyDown_ = std::move(handler);
 }
 
+// Without the marks the image itself is what shows, and nothing is copied;
+// the copy catches up on everything stale once the marks show again.
 const Raster& RasterBoard::shown()
 {
+    if (!focusShown_)
+        return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         if (focusShown_)
@@ -164,16 +163,20 @@ const Raster& RasterBoard::shown()
     return shown_;
 }
 
-// The pixel pressed is the design pixel whose share of the screen it lies
-// in, so a press lands on the same crossing at every scale.
-void RasterBoard::press(std::int16_t button, std::int16_t shift, double x, double y)
+void RasterBoard::pressAt(std::int16_t button, std::int16_t shift, double x, double y)
+{
+    const DeviceScale scale(image_.scale());
+    pressOnDevicePixel(button, shift, scale.devicePixel(x), scale.devicePixel(y));
+}
+
+// The pixel pressed is the design pixel drawn on the device pixel, so a
+// press lands on the same crossing at every scale.
+void RasterBoard::pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y)
 {
     if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()) || !mouseDown_)
         return;
-    const double scale = image_.scale();
-    const int designX = std::clamp(roundedPixel(x / scale), 0, designWidth_ - 1);
-    const int designY = std::clamp(roundedPixel(y / scale), 0, designHeight_ - 1);
-    mouseDown_(button, shift, float(designX), float(designY));
+    const DeviceScale scale(image_.scale());
+    mouseDown_(button, shift, float(scale.designPixel(x)), float(scale.designPixel(y)));
 }
 
 bool RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
@@ -232,15 +235,14 @@ void RasterBoard::restale(const PixelRect& area)
 // The ring round the keyboard cursor, in the image's pixels.
 PixelRect RasterBoard::cursorArea() const
 {
-    const double scale = image_.scale();
-    const int reach = Raster::deviceLength(CursorReach, scale);
-    return PixelRect{roundedPixel(cursorX_ * scale) - reach, roundedPixel(cursorY_ * scale) - reach,
-                     2 * reach + 1, 2 * reach + 1};
+    const DeviceScale scale(image_.scale());
+    const int reach = scale.extent(CursorReach);
+    return PixelRect{scale.pixel(cursorX_) - reach, scale.pixel(cursorY_) - reach, 2 * reach + 1, 2 * reach + 1};
 }
 
 void RasterBoard::drawMarks()
 {
-    const int thickness = std::max(1, Raster::deviceLength(MarkThickness, image_.scale()));
+    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
     for (const PixelRect& side : frameSides(PixelRect{0, 0, shown_.width(), shown_.height()}, thickness))
         shown_.fillRect(side, MarkColour);
     for (const PixelRect& side : frameSides(cursorArea(), thickness))

@@ -53,9 +53,12 @@ public:
     void setFocusCuesShown(bool shown);
 
 protected:
-    // A press at a pixel of the image, counted from the inner area's
-    // top-left corner; one outside the image is not the board's.
-    void press(std::int16_t button, std::int16_t shift, double x, double y);
+    // A press, counted from the inner area's top-left corner: at a position
+    // in the toolkit's device-independent units, which are design pixels,
+    // or on a device pixel, a pixel of the image. One outside the image is
+    // not the board's.
+    void pressAt(std::int16_t button, std::int16_t shift, double x, double y);
+    void pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y);
     // A key pressed while the board has the focus; whether the board takes
     // it. The keys that move the focus are the window's.
     bool keyDown(std::int16_t keyCode, std::int16_t shift);

@@ -2,7 +2,8 @@
 # Sourced by the scripts that show the real window. Starts a private virtual X
 # server and, when the sourcing script exits, ends it together with the
 # program started by start_window. Xvfb picks a free display number itself
-# (-displayfd), so runs side by side never share a server.
+# (-displayfd), so runs side by side never share a server. XVFB_SCREEN sets
+# the screen's size, 2000x1500x24 unless told.
 # After sourcing, DISPLAY and XDG_RUNTIME_DIR point at the private ones. A
 # script with more to undo on exit sets its own EXIT trap, calling
 # stop_virtual_display in it.
@@ -18,19 +19,19 @@ stop_virtual_display() {
 trap stop_virtual_display EXIT
 trap 'exit 1' INT TERM
 
-Xvfb -displayfd 3 -screen 0 2000x1500x24 -nolisten tcp \
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-2000x1500x24}" -nolisten tcp \
     3>"$runtime/display" 2>"$runtime/xvfb.log" &
 xvfb=$!
-# The number is written once the server takes connections.
-for _ in $(seq 100); do
-    [ -s "$runtime/display" ] && break
-    sleep 0.1
+# The number is written once the server takes connections, however long
+# that takes on a busy machine; a server that gives up says why.
+while ! [ -s "$runtime/display" ]; do
+    if ! kill -0 $xvfb 2>/dev/null; then
+        echo "Xvfb did not start:" >&2
+        cat "$runtime/xvfb.log" >&2
+        exit 1
+    fi
+    sleep 0.05
 done
-if ! [ -s "$runtime/display" ]; then
-    echo "Xvfb did not start:" >&2
-    cat "$runtime/xvfb.log" >&2
-    exit 1
-fi
 DISPLAY=:$(cat "$runtime/display")
 XDG_RUNTIME_DIR=$runtime
 # The window goes to this display, whatever platform the caller's

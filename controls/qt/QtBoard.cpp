@@ -64,8 +64,13 @@ void QtBoard::paintEvent(QPaintEvent* event)
 {
     followScreen();
     QPainter painter(this);
-    for (const BoardEdge::Band& band : edge().bands(PixelRect{0, 0, width(), height()}, 1))
-        painter.fillRect(band.area.left, band.area.top, band.area.width, band.area.height, toQColor(band.colour));
+    // The edge is painted only when some of it is to be painted again; the
+    // image's own changes lie inside it.
+    if (!contentsRect().contains(event->rect())) {
+        for (const BoardEdge::Band& band : edge().bands(PixelRect{0, 0, width(), height()}, 1))
+            painter.fillRect(band.area.left, band.area.top, band.area.width, band.area.height,
+                             toQColor(band.colour));
+    }
     const Raster& raster = shown();
     // The image is read where it lies, without a copy, one pixel to a
     // device pixel.
@@ -76,12 +81,12 @@ void QtBoard::paintEvent(QPaintEvent* event)
     painter.drawImage(contentsRect().topLeft(), picture);
 }
 
-// Positions come in Qt's units, which the image's scale turns into its pixels.
+// Positions come in Qt's device-independent units, fractional ones too.
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    const QPointF inner = (event->position() - contentsRect().topLeft()) * image().scale();
-    press(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
+    const QPointF inner = event->position() - contentsRect().topLeft();
+    pressAt(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
 }
 
 // The second press of a double click is a double click, not another press:

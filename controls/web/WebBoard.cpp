@@ -123,9 +123,8 @@ void WebBoard::pressed(const val& event)
         if (event["detail"].as<int>() % 2 == 0)
             return;
     }
-    const double scale = image().scale();
-    press(mouseButtonOf(event), shiftStateOf(event), event["offsetX"].as<double>() * scale,
-          event["offsetY"].as<double>() * scale);
+    pressAt(mouseButtonOf(event), shiftStateOf(event), event["offsetX"].as<double>(),
+            event["offsetY"].as<double>());
 }
 
 // The keys that move the focus are the window's; the others would scroll

@@ -1,6 +1,6 @@
 #include "controls/win32/Win32CommandButton.h"
 
-#include "controls/Raster.h"
+#include "controls/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/GdiSelection.h"
@@ -79,7 +79,7 @@ void Win32CommandButton::drawFocusOutline(HDC context, const RECT& outer, double
     const GdiObject<HPEN> dotted(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &colour, 0, nullptr));
     const GdiSelection withPen(context, dotted.get());
     const GdiSelection hollow(context, GetStockObject(NULL_BRUSH));
-    const int inset = Raster::deviceLength(focusOutline_.inset, scale);
+    const int inset = DeviceScale(scale).extent(focusOutline_.inset);
     Rectangle(context, outer.left + inset, outer.top + inset, outer.right - inset, outer.bottom - inset);
 }
 

@@ -10,8 +10,10 @@ export async function launchBrowser({ language = "en-US", scale = 1 } = {}) {
     const browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
         headless: true,
-        // A page may work for many minutes before it answers; CTest's own
-        // time-out ends a run that hangs.
+        // Chromium may take long to start, and a page many minutes to
+        // answer, on a busy machine; CTest's own time-out ends a run that
+        // hangs.
+        timeout: 0,
         protocolTimeout: 0,
         userDataDir: profile,
         defaultViewport: { width: 800, height: 600, deviceScaleFactor: scale },
@@ -25,6 +27,13 @@ export async function launchBrowser({ language = "en-US", scale = 1 } = {}) {
             "--enable-blink-features=ComputedAccessibilityInfo",
         ],
     });
+    // Its pages wait as long for loads and selectors, never 30 s alone.
+    const newPage = browser.newPage.bind(browser);
+    browser.newPage = async (...options) => {
+        const page = await newPage(...options);
+        page.setDefaultTimeout(0);
+        return page;
+    };
     // Chromium may still be writing its profile as it goes.
     browser.on("disconnected", () => {
         try {

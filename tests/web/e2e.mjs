@@ -6,7 +6,7 @@
 // smaller; and a reload with the server gone, answered by the service worker.
 //   node e2e.mjs SITE_FOLDER --language=bg-BG [--screenshot=FILE]
 import { launchBrowser } from "./Browser.mjs";
-import { addressOf, serve } from "./StaticServer.mjs";
+import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
 const [site, ...options] = process.argv.slice(2);
 const option = (name) => options.find((text) => text.startsWith(`--${name}=`))?.slice(name.length + 3);

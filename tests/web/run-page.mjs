@@ -4,7 +4,7 @@
 // FOLDER is served on 127.0.0.1; the page leaves the program's exit code in
 // window.programExitCode.
 import { launchBrowser } from "./Browser.mjs";
-import { addressOf, serve } from "./StaticServer.mjs";
+import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
 const [folder, page, ...rest] = process.argv.slice(2);
 const scaleOption = rest.find((argument) => argument.startsWith("--scale="));

@@ -128,7 +128,7 @@ nothing_left() { # PRODUCT_CODE...
     left=$(comm -13 "$work/before" "$work/after")
     [ -z "$left" ] || fail "left behind: $left"
     "$wineserver" -k 2>/dev/null || true
-    sleep 1
+    "$wineserver" -w
     for code in "$@"; do
         if grep -q -i -e "$code" -e "$(packed "$code")" "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"; then
             fail "registry keys or values of $code are left"
