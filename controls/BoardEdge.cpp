@@ -26,7 +26,7 @@ int BoardEdge::width(double scale) const
 std::array<BoardEdge::Band, 8> BoardEdge::bands(const PixelRect& outer, double scale) const
 {
     const int total = width(scale);
-    const int outerWidth = (total + 1) / 2;
+    const int outerWidth = outerPart(total);
     const auto sides = [](const PixelRect& r, int w, Rgb shadow, Rgb light) {
         return std::array<Band, 4>{Band{{r.left, r.top, r.width, w}, shadow}, Band{{r.left, r.top, w, r.height}, shadow},
                                    Band{{r.left, r.top + r.height - w, r.width, w}, light},

@@ -1,6 +1,5 @@
 #include "controls/web/WebBoard.h"
 
-#include "controls/KeyCode.h"
 #include "controls/web/WebDom.h"
 
 namespace controls {
@@ -18,8 +17,8 @@ std::uint32_t canvasOrder(std::uint32_t pixel)
 
 } // namespace
 
-WebBoard::WebBoard(const std::string& id, int width, int height, double scale)
-    : RasterBoard(width - 2 * BorderWidth, height - 2 * BorderWidth, scale)
+WebBoard::WebBoard(const std::string& id, const ControlDescription& design, const EdgeLook& edge, double scale)
+    : RasterBoard(design, edge, scale)
     , canvas_(createElement("canvas", id))
     , context_(canvas_.call<val>("getContext", val("2d")))
     , announcer_(createElement("div"))
@@ -40,12 +39,6 @@ void WebBoard::followScale(double scale)
     paint();
 }
 
-void WebBoard::showFocusCues(bool shown)
-{
-    focusCues_ = shown;
-    updateFocusMark();
-}
-
 void WebBoard::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
@@ -55,10 +48,8 @@ void WebBoard::handleEvent(val event)
         keyPressed(event);
     else if (type == "contextmenu") // a right press is the board's, not a menu's
         event.call<void>("preventDefault");
-    else if (type == "focus" || type == "blur") {
-        focused_ = type == "focus";
-        updateFocusMark();
-    }
+    else if (type == "focus" || type == "blur")
+        setHasFocus(type == "focus");
 }
 
 // The canvas holds as many pixels as the image, and shows them on as many
@@ -107,8 +98,8 @@ void WebBoard::descriptionChanged()
 // A mouse press comes as mousedown, which counts the presses of a double
 // click; a pen or a finger as pointerdown alone, which tells the page to
 // send no mouse events after it. The board takes the focus itself, and the
-// page neither moves it nor selects anything. The offsets are the design
-// pixels inside the border, wherever the window is drawn smaller.
+// page neither moves it nor selects anything. The offsets are design pixels,
+// wherever the window is drawn smaller.
 void WebBoard::pressed(const val& event)
 {
     if (event["type"].as<std::string>() == "pointerdown") {
@@ -123,24 +114,17 @@ void WebBoard::pressed(const val& event)
         if (event["detail"].as<int>() % 2 == 0)
             return;
     }
-    pressAt(mouseButtonOf(event), shiftStateOf(event), event["offsetX"].as<double>(),
-            event["offsetY"].as<double>());
+    // They count from inside the edge's outer band; the inner one is padding.
+    const double inner = edge().innerBand();
+    pressAt(mouseButtonOf(event), shiftStateOf(event), event["offsetX"].as<double>() - inner,
+            event["offsetY"].as<double>() - inner);
 }
 
-// The keys that move the focus are the window's; the others would scroll
-// the page.
+// The keys the board takes would scroll the page.
 void WebBoard::keyPressed(const val& event)
 {
-    const std::int16_t keyCode = keyCodeOf(event);
-    if (keyCode == 0 || keyCode == key::Tab)
-        return;
-    event.call<void>("preventDefault");
-    keyDown(keyCode, shiftStateOf(event));
-}
-
-void WebBoard::updateFocusMark()
-{
-    showFocus(focused_ && focusCues_);
+    if (keyDown(keyCodeOf(event), shiftStateOf(event)))
+        event.call<void>("preventDefault");
 }
 
 } // namespace controls

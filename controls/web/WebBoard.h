@@ -14,9 +14,9 @@ namespace controls {
 class WebBoard : public RasterBoard, public WebEventHandler
 {
 public:
-    // The outer size in design pixels; the image fills what lies inside
-    // the border. The scale is the device pixels to a design pixel.
-    WebBoard(const std::string& id, int width, int height, double scale);
+    // The board as designed; the image fills what lies inside the edge. The
+    // scale is the device pixels to a design pixel.
+    WebBoard(const std::string& id, const ControlDescription& design, const EdgeLook& edge, double scale);
 
     const emscripten::val& element() const { return canvas_; }
     // The live region that tells a screen reader of the keyboard cursor.
@@ -26,9 +26,6 @@ public:
     // at a new scale the same picture is drawn again; what is not yet on the
     // canvas is painted.
     void followScale(double scale);
-    // Whether the window shows focus cues, as it does once the keyboard has
-    // been used.
-    void showFocusCues(bool shown);
 
     void handleEvent(emscripten::val event) override;
 
@@ -39,7 +36,6 @@ protected:
 private:
     void pressed(const emscripten::val& event);
     void keyPressed(const emscripten::val& event);
-    void updateFocusMark();
     void paint();
 
     emscripten::val canvas_;
@@ -49,8 +45,6 @@ private:
     PixelRect unpainted_;
     // The shown pixels of a changed area, in the canvas's byte order.
     std::vector<std::uint32_t> rgba_;
-    bool focused_ = false;
-    bool focusCues_ = false;
 };
 
 } // namespace controls

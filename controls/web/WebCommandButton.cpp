@@ -1,5 +1,6 @@
 #include "controls/web/WebCommandButton.h"
 
+#include "controls/LineEnds.h"
 #include "controls/web/WebDom.h"
 
 namespace controls {
@@ -10,7 +11,7 @@ WebCommandButton::WebCommandButton(const std::string& id, const std::string& cap
     : button_(createElement("button", id))
 {
     button_.set("type", val("button"));
-    button_.set("textContent", val(withoutCarriageReturns(caption)));
+    button_.set("textContent", val(withBareLineFeeds(caption)));
     button_["style"].set("backgroundColor", val(cssColour(face)));
     button_["style"].set("borderColor", val(cssColour(face)));
     listen(button_, "click");
@@ -23,25 +24,24 @@ void WebCommandButton::SetEnabled(bool enabled)
     button_.set("disabled", !enabled);
 }
 
+bool WebCommandButton::shownEnabled() const
+{
+    return !button_["disabled"].isTrue();
+}
+
 // A press gives the button the focus on every platform, as on Windows.
 void WebCommandButton::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
     if (type == "click") {
-        raiseClick(enabled());
+        raiseClick();
     } else if (type == "pointerdown") {
-        if (enabled())
+        if (shownEnabled())
             button_.call<void>("focus");
-    } else if (type == "keydown" && clicksOnKey(keyCodeOf(event)) && !event["repeat"].isTrue()
-               && shiftStateOf(event) == 0) {
+    } else if (type == "keydown"
+               && keyPressed(keyCodeOf(event), shiftStateOf(event), event["repeat"].isTrue())) {
         event.call<void>("preventDefault");
-        raiseClick(enabled());
     }
-}
-
-bool WebCommandButton::enabled() const
-{
-    return !button_["disabled"].isTrue();
 }
 
 } // namespace controls

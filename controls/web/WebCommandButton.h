@@ -8,9 +8,9 @@
 
 namespace controls {
 
-// A button element whose face shows its own background colour, with a greyed
-// caption while disabled. The keys that click it are handled here, so that
-// the page does not click it a second time.
+// A button element whose face shows its own background colour, its caption
+// as the window's look gives it. The keys that click it are handled here,
+// so that the page does not click it a second time.
 class WebCommandButton : public CommandButtonBase, public WebEventHandler
 {
 public:
@@ -19,12 +19,11 @@ public:
     const emscripten::val& element() const { return button_; }
 
     void SetEnabled(bool enabled) override;
+    bool shownEnabled() const override;
 
     void handleEvent(emscripten::val event) override;
 
 private:
-    bool enabled() const;
-
     emscripten::val button_;
 };
 

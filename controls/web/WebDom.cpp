@@ -35,12 +35,6 @@ std::string cssColour(Rgb colour)
            + std::to_string(colour.blue) + ")";
 }
 
-std::string withoutCarriageReturns(std::string text)
-{
-    std::erase(text, '\r');
-    return text;
-}
-
 std::int16_t keyCodeOf(const val& keyboardEvent)
 {
     struct Named {

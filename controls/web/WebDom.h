@@ -11,7 +11,7 @@
 namespace controls {
 
 // What the page's elements and events are told and tell in the program's
-// terms: colours, rectangles, texts, keys and mouse buttons.
+// terms: colours, rectangles, keys and mouse buttons.
 
 emscripten::val document();
 // A new element of the tag, with an id when one is given.
@@ -20,10 +20,6 @@ emscripten::val createElement(const std::string& tag, const std::string& id = {}
 // the page's CSS pixels.
 void placeAt(const emscripten::val& element, const PixelRect& bounds);
 std::string cssColour(Rgb colour);
-
-// Texts keep the CR LF line ends of the old platform; the page breaks lines
-// at a bare line feed.
-std::string withoutCarriageReturns(std::string text);
 
 // The program's key code of a keyboard event's key; 0 for a key it has no use for.
 std::int16_t keyCodeOf(const emscripten::val& keyboardEvent);

@@ -1,9 +1,10 @@
 #include "controls/web/WebForm.h"
 
 #include "controls/AccessibleName.h"
-#include "controls/KeyCode.h"
 #include "controls/Layout.h"
+#include "controls/LineEnds.h"
 #include "controls/web/WebDom.h"
+#include "controls/web/WebStyleSheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,43 +15,41 @@ using emscripten::val;
 
 namespace {
 
-// The look every window's controls share; each control's own colours and
-// place are set on it.
-const char* const StyleSheet = R"(
-.window { position: absolute; overflow: hidden; transform-origin: 0 0; color: black; }
-.window > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; color: inherit; }
-.window :focus { outline: none; }
-.window.keyboard-cues :focus { outline: 1px dotted black; outline-offset: -4px; }
-.window .label { text-align: center; white-space: pre-wrap; overflow: hidden; }
-.window .board { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; touch-action: none;
-  image-rendering: pixelated; background: white; }
-.window.keyboard-cues .board:focus { outline: none; }
-.window .list { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; background: white;
-  overflow-x: hidden; overflow-y: auto; cursor: default; user-select: none; }
-.window .list > * { padding: 0 3px; white-space: nowrap; }
-.window .list > [aria-selected=true] { background: #308cc6; color: white; }
-.window.keyboard-cues .list:focus { outline-offset: -3px; }
-.window button { border: 2px outset; padding: 0; }
-.window button:active { border-style: inset; }
-.window button:disabled { color: rgb(128, 128, 128); }
-.window textarea { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; background: white;
-  resize: none; padding: 1px 4px; overflow-x: hidden; overflow-y: scroll; white-space: pre-wrap; }
-.window .announcer { width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); }
-)";
-
-std::string elementIdOf(const ControlDescription& control)
-{
-    return control.index < 0 ? control.name : control.name + "(" + std::to_string(control.index) + ")";
-}
-
 // Once for every page, however many windows it shows.
 void installStyleSheet()
 {
     if (!document().call<val>("getElementById", val("drelvik-controls")).isNull())
         return;
     val style = createElement("style", "drelvik-controls");
-    style.set("textContent", val(StyleSheet));
+    style.set("textContent", val(WebStyleSheet));
     document()["head"].call<void>("appendChild", style);
+}
+
+std::string cssLength(int pixels)
+{
+    return std::to_string(pixels) + "px";
+}
+
+// The design's look, as the custom properties the style sheet reads.
+void setLook(val style, const FormLook& look)
+{
+    const EdgeLook& edge = look.boardEdge;
+    const BoardEdge bands(edge);
+    const std::pair<const char*, std::string> properties[] = {
+        {"--text-colour", cssColour(look.textColour)},
+        {"--disabled-text-colour", cssColour(look.disabledTextColour)},
+        {"--edge-outer", cssLength(bands.outerBand())},
+        {"--edge-inner", cssLength(bands.innerBand())},
+        {"--edge-outer-shadow", cssColour(edge.outerShadow)},
+        {"--edge-outer-light", cssColour(edge.outerLight)},
+        {"--edge-inner-shadow", cssColour(edge.innerShadow)},
+        {"--edge-inner-light", cssColour(edge.innerLight)},
+        {"--button-edge", cssLength(look.buttonEdgeWidth)},
+        {"--focus-colour", cssColour(look.focusOutline.colour)},
+        {"--focus-inset", cssLength(look.focusOutline.inset)},
+    };
+    for (const auto& [name, value] : properties)
+        style.call<void>("setProperty", val(name), val(value));
 }
 
 std::string fontFamilies(const FontDescription& font)
@@ -71,9 +70,10 @@ void setIcon(const std::string& name)
 
 val createLabel(const ControlDescription& control)
 {
-    val label = createElement("div", elementIdOf(control));
+    val label = createElement("div", FormBehaviour::controlId(control));
     label["classList"].call<void>("add", val("label"));
-    label.set("textContent", val(withoutCarriageReturns(control.text)));
+    label.set("textContent", val(withBareLineFeeds(control.text)));
+    label["style"].set("textAlign", val(control.alignment == TextAlignment::Centre ? "center" : "left"));
     return label;
 }
 
@@ -86,36 +86,34 @@ double onDevicePixel(double cssPixels, double ratio)
 
 } // namespace
 
-// The controls are made in tab order, which is also the order a screen
-// reader reads them in; later controls of the description lie over earlier
-// ones where they touch.
+// The controls are made in the behaviour's order, which is also the order a
+// screen reader reads them in, and stacked as it says.
 WebForm::WebForm(const FormDescription& description)
-    : width_(description.clientWidth)
+    : FormControls(description)
+    , width_(description.clientWidth)
     , height_(description.clientHeight)
     , window_(createElement("div", description.name))
     , resolutionQuery_(val::null())
 {
     installStyleSheet();
     applyWindowLook(description);
-    for (const ControlDescription* control : inTabOrder(description)) {
+    for (const ControlDescription* control : behaviour_.creationOrder()) {
         val element = createControl(*control);
         placeAt(element, control->bounds);
-        const auto stacking = control - description.controls.data();
-        element["style"].set("zIndex", val(std::to_string(stacking)));
+        element["style"].set("zIndex", val(std::to_string(behaviour_.stackingLevel(*control))));
         if (control->backColor)
             element["style"].set("backgroundColor", val(cssColour(*control->backColor)));
         if (control->kind != ControlKind::Label)
             element.call<void>("setAttribute", val("aria-label"), val(accessibleNameOf(description, *control)));
         element.set("hidden", !control->visible);
-        if (control->kind != ControlKind::Label && control->visible)
-            tabOrder_.push_back(element);
         window_.call<void>("appendChild", element);
+        elements_.emplace(ControlKey{control->name, control->index}, element);
     }
     for (const auto& [key, board] : boards_)
         window_.call<void>("appendChild", board->announcer());
-    for (const char* type : {"keydown", "pointerdown"})
-        listen(window_, type, true);
+    listen(window_, "keydown", true);
     listen(val::global("window"), "resize");
+    behaviour_.focusCues().OnChange([this] { showFocusCues(); });
 }
 
 WebForm::~WebForm()
@@ -131,6 +129,7 @@ void WebForm::applyWindowLook(const FormDescription& description)
     style.set("backgroundColor", val(cssColour(description.backColor)));
     style.set("fontFamily", val(fontFamilies(description.font)));
     style.set("fontSize", val(std::to_string(description.font.pointSize) + "pt"));
+    setLook(style, description.look);
     document().set("title", val(description.caption));
     if (!description.icon.empty())
         setIcon(description.icon);
@@ -139,11 +138,12 @@ void WebForm::applyWindowLook(const FormDescription& description)
 val WebForm::createControl(const ControlDescription& control)
 {
     const ControlKey key{control.name, control.index};
-    const std::string id = elementIdOf(control);
+    const std::string id = FormBehaviour::controlId(control);
     switch (control.kind) {
     case ControlKind::PictureBox: {
         const double ratio = val::global("devicePixelRatio").as<double>();
-        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control.bounds.width, control.bounds.height, ratio);
+        const EdgeLook& edge = behaviour_.description().look.boardEdge;
+        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control, edge, ratio);
         return board->element();
     }
     case ControlKind::ListBox:
@@ -168,62 +168,48 @@ void WebForm::Show()
 {
     document()["body"].call<void>("appendChild", window_);
     fitToPage();
-    const auto first = std::find_if(tabOrder_.begin(), tabOrder_.end(),
-                                    [](const val& element) { return !element["disabled"].isTrue(); });
-    if (first != tabOrder_.end())
-        first->call<void>("focus");
+    focus(behaviour_.firstFocus(canTakeFocus()));
 }
 
-// The window's own events come here first, in the capture phase: the keys
-// that move the focus, and the presses that hide the focus cues again.
+// The window's keys come here first, in the capture phase.
 void WebForm::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown")
         keyPressed(event);
-    else if (type == "pointerdown")
-        showFocusCues(false);
     else if (type == "resize" || type == "change")
         fitToPage();
 }
 
+// Tab goes round the window's controls, as in a dialog, where the behaviour
+// says, and never out to the page.
 void WebForm::keyPressed(const val& event)
 {
     const std::int16_t keyCode = keyCodeOf(event);
-    if (controls::showsFocusCues(keyCode))
-        showFocusCues(true);
-    if (keyCode == key::Tab && !event["ctrlKey"].isTrue() && !event["altKey"].isTrue()) {
-        event.call<void>("preventDefault");
-        moveFocus(event["shiftKey"].isTrue());
-    }
-}
-
-// Tab goes round the window's controls, as in a dialog, past those that are
-// disabled.
-void WebForm::moveFocus(bool backwards)
-{
-    const val focused = document()["activeElement"];
-    const auto current = std::find_if(tabOrder_.begin(), tabOrder_.end(),
-                                      [&](const val& element) { return element.strictlyEquals(focused); });
-    const int count = int(tabOrder_.size());
-    int at = current == tabOrder_.end() ? (backwards ? 0 : count - 1) : int(current - tabOrder_.begin());
-    for (int step = 0; step < count; ++step) {
-        at = (at + (backwards ? count - 1 : 1)) % count;
-        if (!tabOrder_[std::size_t(at)]["disabled"].isTrue()) {
-            tabOrder_[std::size_t(at)].call<void>("focus");
-            return;
-        }
-    }
-}
-
-void WebForm::showFocusCues(bool shown)
-{
-    if (shown == focusCues_)
+    const std::int16_t shift = shiftStateOf(event);
+    behaviour_.focusCues().keyPressed(keyCode);
+    if (!FormBehaviour::movesFocus(keyCode, shift))
         return;
-    focusCues_ = shown;
-    window_["classList"].call<void>("toggle", val("keyboard-cues"), shown);
-    for (const auto& [key, board] : boards_)
-        board->showFocusCues(shown);
+    event.call<void>("preventDefault");
+    const val focused = document()["activeElement"];
+    std::optional<ControlKey> current;
+    for (const auto& [key, element] : elements_) {
+        if (element.strictlyEquals(focused))
+            current = key;
+    }
+    focus(behaviour_.nextFocus(current, (shift & mouse::ShiftMask) != 0, canTakeFocus()));
+}
+
+void WebForm::focus(const std::optional<ControlKey>& key)
+{
+    if (key)
+        elements_.at(*key).call<void>("focus");
+}
+
+void WebForm::showFocusCues()
+{
+    window_["classList"].call<void>("toggle", val("keyboard-cues"), behaviour_.focusCues().shown());
+    showFocusCuesOnBoards();
 }
 
 // Centred on a page wider than the window; on a narrower one the whole

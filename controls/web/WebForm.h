@@ -8,16 +8,17 @@
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebTextBox.h"
 
+#include <map>
 #include <memory>
-#include <vector>
+#include <optional>
 
 namespace controls {
 
 // The window in the browser: a fixed-size element of the page, laid out from
 // the window's description in CSS pixels, one to a design pixel, and drawn
-// smaller as a whole on a page narrower than itself. It moves the focus with
-// Tab in the designed order and shows focus cues once the keyboard has been
-// used, until the next press.
+// smaller as a whole on a page narrower than itself. It focuses and stacks
+// its controls and shows focus cues as its behaviour decides, and tells it
+// of every key pressed in it.
 class WebForm : public FormControls<std::unique_ptr, WebBoard, WebListBox, WebCommandButton, WebTextBox>,
                 public WebEventHandler
 {
@@ -35,19 +36,17 @@ private:
     void applyWindowLook(const FormDescription& description);
     emscripten::val createControl(const ControlDescription& control);
     void keyPressed(const emscripten::val& event);
-    void moveFocus(bool backwards);
-    void showFocusCues(bool shown);
+    void focus(const std::optional<ControlKey>& key);
+    void showFocusCues();
     void fitToPage();
     void watchDevicePixelRatio();
 
     int width_;
     int height_;
     emscripten::val window_;
-    // The controls that take the focus, in tab order.
-    std::vector<emscripten::val> tabOrder_;
+    std::map<ControlKey, emscripten::val> elements_;
     // Tells when the device pixel ratio the page was laid out at changes.
     emscripten::val resolutionQuery_;
-    bool focusCues_ = false;
 };
 
 } // namespace controls

@@ -1,6 +1,5 @@
 #include "controls/web/WebListBox.h"
 
-#include "controls/KeyCode.h"
 #include "controls/web/WebDom.h"
 
 #include <algorithm>
@@ -34,29 +33,6 @@ void WebListBox::AddItem(const std::string& text)
     texts_.push_back(text);
 }
 
-void WebListBox::RemoveItem(int row)
-{
-    if (row < 0 || row >= ListCount())
-        return;
-    forgetSelection();
-    rows_[std::size_t(row)].call<void>("remove");
-    rows_.erase(rows_.begin() + row);
-    texts_.erase(texts_.begin() + row);
-}
-
-void WebListBox::Clear()
-{
-    forgetSelection();
-    list_.set("textContent", val(std::string()));
-    rows_.clear();
-    texts_.clear();
-}
-
-std::string WebListBox::List(int row) const
-{
-    return row >= 0 && row < ListCount() ? texts_[std::size_t(row)] : std::string();
-}
-
 int WebListBox::ListCount() const
 {
     return int(rows_.size());
@@ -67,59 +43,58 @@ int WebListBox::ListIndex() const
     return selected_;
 }
 
-void WebListBox::SetListIndex(int row)
-{
-    showSelection(row >= 0 && row < ListCount() ? row : -1);
-    selectionMayHaveMoved();
-}
-
 void WebListBox::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
     if (type == "pointerdown")
-        pressed(event);
+        onPointerDown(event);
     else if (type == "mousedown")
         event.call<void>("preventDefault");
     else if (type == "keydown")
-        keyPressed(event);
+        onKeyDown(event);
+}
+
+// The selected row, if it goes, is forgotten first.
+void WebListBox::removeRow(int row)
+{
+    if (row == selected_)
+        showSelection(-1);
+    else if (row < selected_)
+        --selected_;
+    rows_[std::size_t(row)].call<void>("remove");
+    rows_.erase(rows_.begin() + row);
+    texts_.erase(texts_.begin() + row);
+}
+
+void WebListBox::removeAllRows()
+{
+    showSelection(-1);
+    list_.set("textContent", val(std::string()));
+    rows_.clear();
+    texts_.clear();
+}
+
+std::string WebListBox::rowText(int row) const
+{
+    return texts_[std::size_t(row)];
 }
 
 // The row under the press is the option it lands on; below the last row it
 // lands on the list itself. The list takes the focus itself, and the page
 // selects no text.
-void WebListBox::pressed(const val& event)
+void WebListBox::onPointerDown(const val& event)
 {
     list_.call<void>("focus");
     const val option = event["target"].call<val>("closest", val("[role=option]"));
     const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const val& row) { return row.strictlyEquals(option); });
-    const int under = found == rows_.end() ? -1 : int(found - rows_.begin());
-    if (const std::optional<int> row = rowForPress(under))
-        SetListIndex(*row);
+    rowPressed(found == rows_.end() ? -1 : int(found - rows_.begin()));
 }
 
-void WebListBox::keyPressed(const val& event)
+// The keys the list takes would scroll the page.
+void WebListBox::onKeyDown(const val& event)
 {
-    if (const std::optional<int> row = rowForKey(keyCodeOf(event))) {
+    if (keyPressed(keyCodeOf(event)))
         event.call<void>("preventDefault");
-        SetListIndex(*row);
-    }
-}
-
-// The keys move the selection one row, or to the first or the last; Ctrl
-// changes nothing, and no key takes the selection away.
-std::optional<int> WebListBox::rowForKey(std::int16_t keyCode) const
-{
-    if (const std::optional<int> first = rowForFirstKey(keyCode))
-        return first;
-    if (selected_ < 0)
-        return std::nullopt;
-    switch (keyCode) {
-    case key::Up: return std::max(selected_ - 1, 0);
-    case key::Down: return std::min(selected_ + 1, ListCount() - 1);
-    case key::Home: return 0;
-    case key::End: return ListCount() - 1;
-    default: return std::nullopt;
-    }
 }
 
 void WebListBox::showSelection(int row)
@@ -137,12 +112,6 @@ void WebListBox::showSelection(int row)
     val options = val::object();
     options.set("block", val("nearest"));
     shown.call<void>("scrollIntoView", options);
-}
-
-void WebListBox::forgetSelection()
-{
-    showSelection(-1);
-    selectionForgotten();
 }
 
 } // namespace controls

@@ -3,7 +3,6 @@
 #include "controls/ListBoxBase.h"
 #include "controls/web/WebEventHandler.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +10,8 @@ namespace controls {
 
 // The list in the browser: a listbox element whose options are its rows. The
 // page has no list of its own that keeps a selection apart from the focus,
-// so the keys and presses that move the selection are handled here; the
-// click event follows every change of it, by the user or by the program.
+// so the list shows the selection itself and tells of the keys and presses
+// that move it.
 class WebListBox : public ListBoxBase, public WebEventHandler
 {
 public:
@@ -21,22 +20,20 @@ public:
     const emscripten::val& element() const { return list_; }
 
     void AddItem(const std::string& text) override;
-    void RemoveItem(int row) override;
-    void Clear() override;
-
-    std::string List(int row) const override;
     int ListCount() const override;
     int ListIndex() const override;
-    void SetListIndex(int row) override;
 
     void handleEvent(emscripten::val event) override;
 
+protected:
+    void removeRow(int row) override;
+    void removeAllRows() override;
+    std::string rowText(int row) const override;
+    void showSelection(int row) override;
+
 private:
-    void pressed(const emscripten::val& event);
-    void keyPressed(const emscripten::val& event);
-    std::optional<int> rowForKey(std::int16_t keyCode) const;
-    void showSelection(int row);
-    void forgetSelection();
+    void onPointerDown(const emscripten::val& event);
+    void onKeyDown(const emscripten::val& event);
 
     std::string id_;
     emscripten::val list_;

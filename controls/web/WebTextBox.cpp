@@ -1,5 +1,6 @@
 #include "controls/web/WebTextBox.h"
 
+#include "controls/LineEnds.h"
 #include "controls/web/WebDom.h"
 
 namespace controls {
@@ -13,18 +14,12 @@ WebTextBox::WebTextBox(const std::string& id)
     area_.set("spellcheck", false);
 }
 
-std::string WebTextBox::Text() const
-{
-    return text_;
-}
-
 // The box shows a new text from its start, with nothing selected.
-void WebTextBox::SetText(const std::string& text)
+void WebTextBox::showText(const std::string&)
 {
-    area_.set("value", val(withoutCarriageReturns(text)));
+    area_.set("value", val(withBareLineFeeds(Text())));
     area_.call<void>("setSelectionRange", 0, 0);
     area_.set("scrollTop", 0);
-    text_ = text;
 }
 
 } // namespace controls

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/TextBox.h"
+#include "controls/TextBoxBase.h"
 
 #include <emscripten/val.h>
 
@@ -8,21 +8,20 @@
 
 namespace controls {
 
-// The text box in the browser: a read-only textarea. The page keeps its
-// text with bare line feeds, so the text as set is kept here.
-class WebTextBox : public TextBox
+// The text box in the browser: a read-only textarea, which keeps its text
+// with bare line feeds.
+class WebTextBox : public TextBoxBase
 {
 public:
     explicit WebTextBox(const std::string& id);
 
     const emscripten::val& element() const { return area_; }
 
-    std::string Text() const override;
-    void SetText(const std::string& text) override;
+protected:
+    void showText(const std::string& previous) override;
 
 private:
     emscripten::val area_;
-    std::string text_;
 };
 
 } // namespace controls

@@ -1,5 +1,6 @@
 #include "tests/web/WebDriver.h"
 
+#include "controls/FormBehaviour.h"
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebToolkit.h"
@@ -112,7 +113,7 @@ controls::Toolkit& toolkit()
 
 std::string controlName(const std::string& name, int index)
 {
-    return name + "(" + std::to_string(index) + ")";
+    return controls::FormBehaviour::controlId(name, index);
 }
 
 } // namespace
@@ -122,6 +123,7 @@ WebDriver::WebDriver()
 {
     setLanguage("en-US");
     drelvik_ = std::make_unique<Drelvik>(toolkit());
+    listClicks_.emplace(drelvik_->window());
     drelvik_->show();
     window_ = board().element()["parentElement"];
 }
@@ -148,12 +150,12 @@ val WebDriver::element(const std::string& name) const
 }
 
 // A press and release at a pixel of the board's inner area, which starts
-// inside the canvas's 2-pixel border; the `count`th of a run of clicks.
+// inside the canvas's edge; the `count`th of a run of clicks.
 void WebDriver::clickBoard(int x, int y, std::int16_t button, std::int16_t shift, int count)
 {
     const val canvas = board().element();
     const val box = canvas.call<val>("getBoundingClientRect");
-    const double border = controls::RasterBoard::BorderWidth;
+    const double border = board().edge().look().width;
     mouseClick(canvas, box["left"].as<double>() + border + x, box["top"].as<double>() + border + y, button, shift,
                count);
 }
@@ -294,7 +296,7 @@ std::string WebDriver::boardDescription() const
 
 int WebDriver::selectionChanges(std::int16_t index) const
 {
-    return list(index).clicksRaised();
+    return listClicks_->count(index);
 }
 
 std::unique_ptr<Driver> makeDriver()

@@ -2,6 +2,7 @@
 
 #include "app/Drelvik.h"
 #include "tests/scenarios/Driver.h"
+#include "tests/scenarios/ScenarioSupport.h"
 
 #include <emscripten/val.h>
 
@@ -53,6 +54,7 @@ private:
     void clickBoard(int x, int y, std::int16_t button, std::int16_t shift, int count);
 
     std::unique_ptr<Drelvik> drelvik_;
+    std::optional<ListClicks> listClicks_;
     // The window's element, in which its controls are found by their ids.
     emscripten::val window_;
     // The board's picture as the canvas shows it.
