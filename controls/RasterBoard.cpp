@@ -12,8 +12,9 @@ namespace {
 // The focus mark and the keyboard cursor: one colour the program never
 // draws in, so that neither can be taken for a point or a line.
 constexpr Rgb MarkColour{0, 0, 255};
-// Both are lines this many design pixels thick; the cursor is a square
-// ring this far from its crossing on each side, clear of the point's dot.
+// All are lines this many design pixels thick; the keyboard cursor and the
+// contact mark are square rings this far from their crossing on each side,
+// clear of the point's dot.
 constexpr int MarkThickness = 2;
 constexpr int CursorReach = 5;
 
@@ -29,6 +30,18 @@ std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
 int roundedPixel(double coordinate)
 {
     return int(std::clamp(std::floor(coordinate + 0.5), -1e9, 1e9));
+}
+
+// The lines from a ring to the four edges of an image, along the ring's
+// middle, which show past a finger that covers the ring.
+std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width, int height)
+{
+    const int left = ring.left + (ring.width - thickness) / 2;
+    const int top = ring.top + (ring.height - thickness) / 2;
+    const int right = ring.left + ring.width;
+    const int bottom = ring.top + ring.height;
+    return {PixelRect{0, top, ring.left, thickness}, PixelRect{right, top, width - right, thickness},
+            PixelRect{left, 0, thickness, ring.top}, PixelRect{left, bottom, thickness, height - bottom}};
 }
 
 } // namespace
@@ -99,11 +112,31 @@ void RasterBoard::SetKeyboardCursor(float x, float y)
 {
     if (x == cursorX_ && y == cursorY_)
         return;
-    const PixelRect before = cursorArea();
+    const PixelRect before = ringArea(cursorX_, cursorY_);
     cursorX_ = x;
     cursorY_ = y;
     if (focusShown_)
-        restale(unite(before, cursorArea()));
+        restale(unite(before, ringArea(cursorX_, cursorY_)));
+}
+
+void RasterBoard::SetContactMark(float x, float y)
+{
+    if (contactMarked_ && x == contactX_ && y == contactY_)
+        return;
+    const bool wasMarked = std::exchange(contactMarked_, true);
+    const double beforeX = std::exchange(contactX_, x);
+    const double beforeY = std::exchange(contactY_, y);
+    if (wasMarked)
+        restaleContactMark(beforeX, beforeY);
+    restaleContactMark(x, y);
+}
+
+void RasterBoard::ClearContactMark()
+{
+    if (!contactMarked_)
+        return;
+    contactMarked_ = false;
+    restaleContactMark(contactX_, contactY_);
 }
 
 void RasterBoard::SetDescription(const std::string& text)
@@ -124,12 +157,19 @@ void RasterBoard::OnKeyDown(KeyDownHandler handler)
     keyDown_ = std::move(handler);
 }
 
+void RasterBoard::OnContact(ContactHandler handler)
+{
+    contact_ = std::move(handler);
+}
+
 const Raster& RasterBoard::shown()
 {
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         if (focusShown_)
             drawMarks();
+        if (contactMarked_)
+            drawContactMark();
         shown_.takeChangedArea();
         stale_ = {};
     }
@@ -138,14 +178,32 @@ const Raster& RasterBoard::shown()
 
 // The pixel pressed is the design pixel whose share of the screen it lies
 // in, so a press lands on the same crossing at every scale.
+std::optional<RasterBoard::DesignPixel> RasterBoard::designPixelAt(double x, double y) const
+{
+    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()))
+        return std::nullopt;
+    const double scale = image_.scale();
+    return DesignPixel{std::clamp(roundedPixel(x / scale), 0, designWidth_ - 1),
+                       std::clamp(roundedPixel(y / scale), 0, designHeight_ - 1)};
+}
+
 void RasterBoard::press(std::int16_t button, std::int16_t shift, double x, double y)
 {
-    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()) || !mouseDown_)
+    const std::optional<DesignPixel> pressed = designPixelAt(x, y);
+    if (pressed && mouseDown_)
+        mouseDown_(button, shift, float(pressed->x), float(pressed->y));
+}
+
+// A contact off the inner area can enter nothing, as if it were cancelled.
+void RasterBoard::contact(Contact contact, double x, double y)
+{
+    if (!contact_)
         return;
-    const double scale = image_.scale();
-    const int designX = std::clamp(roundedPixel(x / scale), 0, designWidth_ - 1);
-    const int designY = std::clamp(roundedPixel(y / scale), 0, designHeight_ - 1);
-    mouseDown_(button, shift, float(designX), float(designY));
+    const std::optional<DesignPixel> over = designPixelAt(x, y);
+    if (over)
+        contact_(contact, float(over->x), float(over->y));
+    else
+        contact_(Contact::Cancelled, 0, 0);
 }
 
 void RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
@@ -185,13 +243,22 @@ void RasterBoard::restale(const PixelRect& area)
     imageChanged(area);
 }
 
-// The ring round the keyboard cursor, in the image's pixels.
-PixelRect RasterBoard::cursorArea() const
+// The ring round a crossing, in the image's pixels.
+PixelRect RasterBoard::ringArea(double x, double y) const
 {
     const double scale = image_.scale();
     const int reach = Raster::deviceLength(CursorReach, scale);
-    return PixelRect{roundedPixel(cursorX_ * scale) - reach, roundedPixel(cursorY_ * scale) - reach,
-                     2 * reach + 1, 2 * reach + 1};
+    return PixelRect{roundedPixel(x * scale) - reach, roundedPixel(y * scale) - reach, 2 * reach + 1, 2 * reach + 1};
+}
+
+// The row and the column of a contact mark at a crossing, each the ring's
+// breadth across the whole image: shown again one at a time, they are two
+// thin strips.
+void RasterBoard::restaleContactMark(double x, double y)
+{
+    const PixelRect ring = ringArea(x, y);
+    restale(PixelRect{0, ring.top, image_.width(), ring.height});
+    restale(PixelRect{ring.left, 0, ring.width, image_.height()});
 }
 
 void RasterBoard::drawMarks()
@@ -199,8 +266,18 @@ void RasterBoard::drawMarks()
     const int thickness = std::max(1, Raster::deviceLength(MarkThickness, image_.scale()));
     for (const PixelRect& side : frameSides(PixelRect{0, 0, shown_.width(), shown_.height()}, thickness))
         shown_.fillRect(side, MarkColour);
-    for (const PixelRect& side : frameSides(cursorArea(), thickness))
+    for (const PixelRect& side : frameSides(ringArea(cursorX_, cursorY_), thickness))
         shown_.fillRect(side, MarkColour);
+}
+
+void RasterBoard::drawContactMark()
+{
+    const int thickness = std::max(1, Raster::deviceLength(MarkThickness, image_.scale()));
+    const PixelRect ring = ringArea(contactX_, contactY_);
+    for (const PixelRect& side : frameSides(ring, thickness))
+        shown_.fillRect(side, MarkColour);
+    for (const PixelRect& arm : armsOf(ring, thickness, shown_.width(), shown_.height()))
+        shown_.fillRect(arm, MarkColour);
 }
 
 } // namespace controls
