@@ -4,8 +4,9 @@
 #   bench/run.sh BUILD_DIR [START_UP_RUNS]
 #
 # Start-up is timed offscreen and on a private Xvfb server; the handlers
-# offscreen. Timings on a busy machine are noisy: compare medians, not
-# single runs.
+# offscreen, each alternately with a plain Qt window making the same widget
+# changes. Timings on a busy machine are noisy: compare medians and the
+# ratios to the floors, not single runs.
 set -eu
 
 if [ $# -lt 1 ]; then

@@ -13,11 +13,6 @@ namespace controls {
 // with the same index keep the order of the description.
 std::vector<const ControlDescription*> inTabOrder(const FormDescription& window);
 
-// A rectangle of the design at a display scale: each edge goes to the device
-// pixel it rounds to, halves up, so that controls that touch in the design
-// still touch.
-PixelRect scaled(const PixelRect& design, double scale);
-
 // Something of this size placed in the middle of an area.
 PixelRect centredIn(const PixelRect& area, int width, int height);
 

@@ -1,8 +1,9 @@
 #include "controls/RasterBoard.h"
 
+#include "controls/DeviceScale.h"
+
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 namespace controls {
@@ -27,11 +28,6 @@ std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
             PixelRect{outer.left + outer.width - thickness, outer.top, thickness, outer.height}};
 }
 
-int roundedPixel(double coordinate)
-{
-    return int(std::clamp(std::floor(coordinate + 0.5), -1e9, 1e9));
-}
-
 // The lines from a ring to the four edges of an image, along the ring's
 // middle, which show past a finger that covers the ring.
 std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width, int height)
@@ -48,7 +44,7 @@ std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width,
 
 int RasterBoard::borderWidth(double scale)
 {
-    return std::max(1, Raster::deviceLength(BorderWidth, scale));
+    return DeviceScale(scale).length(BorderWidth);
 }
 
 RasterBoard::RasterBoard(int width, int height, double scale)
@@ -162,8 +158,12 @@ void RasterBoard::OnContact(ContactHandler handler)
     contact_ = std::move(handler);
 }
 
+// Without the marks the image itself is what shows, and nothing is copied;
+// the copy catches up on everything stale once the marks show again.
 const Raster& RasterBoard::shown()
 {
+    if (!focusShown_ && !contactMarked_)
+        return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         if (focusShown_)
@@ -176,34 +176,39 @@ const Raster& RasterBoard::shown()
     return shown_;
 }
 
-// The pixel pressed is the design pixel whose share of the screen it lies
-// in, so a press lands on the same crossing at every scale.
-std::optional<RasterBoard::DesignPixel> RasterBoard::designPixelAt(double x, double y) const
+void RasterBoard::pressAt(std::int16_t button, std::int16_t shift, double x, double y)
 {
-    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()))
-        return std::nullopt;
-    const double scale = image_.scale();
-    return DesignPixel{std::clamp(roundedPixel(x / scale), 0, designWidth_ - 1),
-                       std::clamp(roundedPixel(y / scale), 0, designHeight_ - 1)};
+    const DeviceScale scale(image_.scale());
+    pressOnDevicePixel(button, shift, scale.devicePixel(x), scale.devicePixel(y));
 }
 
-void RasterBoard::press(std::int16_t button, std::int16_t shift, double x, double y)
+void RasterBoard::pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y)
 {
-    const std::optional<DesignPixel> pressed = designPixelAt(x, y);
+    const std::optional<DesignPixel> pressed = designPixelOn(x, y);
     if (pressed && mouseDown_)
         mouseDown_(button, shift, float(pressed->x), float(pressed->y));
 }
 
 // A contact off the inner area can enter nothing, as if it were cancelled.
-void RasterBoard::contact(Contact contact, double x, double y)
+void RasterBoard::contactOnDevicePixel(Contact contact, int x, int y)
 {
     if (!contact_)
         return;
-    const std::optional<DesignPixel> over = designPixelAt(x, y);
+    const std::optional<DesignPixel> over = designPixelOn(x, y);
     if (over)
         contact_(contact, float(over->x), float(over->y));
     else
         contact_(Contact::Cancelled, 0, 0);
+}
+
+// The design pixel drawn on a device pixel, so that a press or a contact
+// lands on the same crossing at every scale; none off the image.
+std::optional<RasterBoard::DesignPixel> RasterBoard::designPixelOn(int x, int y) const
+{
+    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()))
+        return std::nullopt;
+    const DeviceScale scale(image_.scale());
+    return DesignPixel{scale.designPixel(x), scale.designPixel(y)};
 }
 
 void RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
@@ -246,9 +251,9 @@ void RasterBoard::restale(const PixelRect& area)
 // The ring round a crossing, in the image's pixels.
 PixelRect RasterBoard::ringArea(double x, double y) const
 {
-    const double scale = image_.scale();
-    const int reach = Raster::deviceLength(CursorReach, scale);
-    return PixelRect{roundedPixel(x * scale) - reach, roundedPixel(y * scale) - reach, 2 * reach + 1, 2 * reach + 1};
+    const DeviceScale scale(image_.scale());
+    const int reach = scale.extent(CursorReach);
+    return PixelRect{scale.pixel(x) - reach, scale.pixel(y) - reach, 2 * reach + 1, 2 * reach + 1};
 }
 
 // The row and the column of a contact mark at a crossing, each the ring's
@@ -263,7 +268,7 @@ void RasterBoard::restaleContactMark(double x, double y)
 
 void RasterBoard::drawMarks()
 {
-    const int thickness = std::max(1, Raster::deviceLength(MarkThickness, image_.scale()));
+    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
     for (const PixelRect& side : frameSides(PixelRect{0, 0, shown_.width(), shown_.height()}, thickness))
         shown_.fillRect(side, MarkColour);
     for (const PixelRect& side : frameSides(ringArea(cursorX_, cursorY_), thickness))
@@ -272,7 +277,7 @@ void RasterBoard::drawMarks()
 
 void RasterBoard::drawContactMark()
 {
-    const int thickness = std::max(1, Raster::deviceLength(MarkThickness, image_.scale()));
+    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
     const PixelRect ring = ringArea(contactX_, contactY_);
     for (const PixelRect& side : frameSides(ring, thickness))
         shown_.fillRect(side, MarkColour);

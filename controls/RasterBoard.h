@@ -54,11 +54,14 @@ public:
     const std::string& description() const { return description_; }
 
 protected:
-    // A press at a pixel of the image, counted from the inner area's
-    // top-left corner; one outside the image is not the board's.
-    void press(std::int16_t button, std::int16_t shift, double x, double y);
-    // A finger or a pen at a pixel of the image, as press counts them.
-    void contact(Contact contact, double x, double y);
+    // A press, counted from the inner area's top-left corner: at a position
+    // in the toolkit's device-independent units, which are design pixels,
+    // or on a device pixel, a pixel of the image. One outside the image is
+    // not the board's.
+    void pressAt(std::int16_t button, std::int16_t shift, double x, double y);
+    void pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y);
+    // A finger or a pen on a device pixel, counted as presses are.
+    void contactOnDevicePixel(Contact contact, int x, int y);
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     // Whether the board has the focus and the window shows focus cues.
     void showFocus(bool shown);
@@ -76,7 +79,7 @@ private:
         int y;
     };
 
-    std::optional<DesignPixel> designPixelAt(double x, double y) const;
+    std::optional<DesignPixel> designPixelOn(int x, int y) const;
     void showChanges();
     void restale(const PixelRect& area);
     PixelRect ringArea(double x, double y) const;

@@ -76,7 +76,10 @@ bool QtBoard::event(QEvent* event)
 void QtBoard::paintEvent(QPaintEvent* event)
 {
     followScreen();
-    QFrame::paintEvent(event);
+    // The border is drawn only when some of it is to be painted again; the
+    // image's own changes lie inside it.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     const Raster& raster = shown();
     // The image is read where it lies, without a copy, one pixel to a
     // device pixel.
@@ -88,12 +91,12 @@ void QtBoard::paintEvent(QPaintEvent* event)
     painter.drawImage(contentsRect().topLeft(), picture);
 }
 
-// Positions come in Qt's units, which the image's scale turns into its pixels.
+// Positions come in Qt's device-independent units, fractional ones too.
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
-    const QPointF inner = (event->position() - contentsRect().topLeft()) * image().scale();
-    press(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
+    const QPointF inner = event->position() - contentsRect().topLeft();
+    pressAt(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
 }
 
 // The second press of a double click is a double click, not another press:

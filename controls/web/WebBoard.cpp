@@ -3,6 +3,7 @@
 #include "controls/KeyCode.h"
 #include "controls/web/WebDom.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace controls {
@@ -132,15 +133,15 @@ void WebBoard::pointerDown(const val& event)
 {
     canvas_.call<void>("focus");
     if (event["pointerType"].as<std::string>() == "mouse") {
-        pointerPress_ = imagePosition(event);
+        pointerPress_ = devicePixelUnder(event);
         return;
     }
     event.call<void>("preventDefault");
     if (!event["isPrimary"].isTrue() || contactPointer_)
         return;
     contactPointer_ = event["pointerId"].as<int>();
-    const auto [x, y] = imagePosition(event);
-    contact(Contact::Moved, x, y);
+    const auto [x, y] = devicePixelUnder(event);
+    contactOnDevicePixel(Contact::Moved, x, y);
 }
 
 // The second press of a double click is a double click, not another press:
@@ -148,10 +149,10 @@ void WebBoard::pointerDown(const val& event)
 void WebBoard::mousePressed(const val& event)
 {
     event.call<void>("preventDefault");
-    const auto [x, y] = pointerPress_.value_or(imagePosition(event));
+    const auto [x, y] = pointerPress_.value_or(devicePixelUnder(event));
     pointerPress_.reset();
     if (event["detail"].as<int>() % 2 != 0)
-        press(mouseButtonOf(event), shiftStateOf(event), x, y);
+        pressOnDevicePixel(mouseButtonOf(event), shiftStateOf(event), x, y);
 }
 
 // The page sends a contact's events to the board even once it has left the
@@ -160,24 +161,28 @@ void WebBoard::contactChanged(const val& event, const std::string& type)
 {
     if (!contactPointer_ || event["pointerId"].as<int>() != *contactPointer_)
         return;
-    const auto [x, y] = imagePosition(event);
+    const auto [x, y] = devicePixelUnder(event);
     if (type == "pointermove") {
-        contact(Contact::Moved, x, y);
+        contactOnDevicePixel(Contact::Moved, x, y);
         return;
     }
     contactPointer_.reset();
-    contact(type == "pointerup" ? Contact::Lifted : Contact::Cancelled, x, y);
+    contactOnDevicePixel(type == "pointerup" ? Contact::Lifted : Contact::Cancelled, x, y);
 }
 
-// The inner area begins on a whole device pixel, which the canvas's box in
-// CSS pixels gives to a small fraction of one.
-std::pair<double, double> WebBoard::imagePosition(const val& event) const
+// The pointer's exact position, a fraction of a CSS pixel times the device
+// pixel ratio, lies on the device pixel under it. The inner area begins on
+// a whole device pixel, which the canvas's box in CSS pixels gives to a
+// small fraction of one.
+std::pair<int, int> WebBoard::devicePixelUnder(const val& event) const
 {
     const val box = canvas_.call<val>("getBoundingClientRect");
     const int frame = borderWidth(image().scale());
-    const auto inner = [&](const char* edge) { return std::round(box[edge].as<double>() * ratio_) + frame; };
-    return {event["clientX"].as<double>() * ratio_ - inner("left"),
-            event["clientY"].as<double>() * ratio_ - inner("top")};
+    const auto pixel = [&](const char* position, const char* edge) {
+        const double inner = std::round(box[edge].as<double>() * ratio_) + frame;
+        return int(std::clamp(std::floor(event[position].as<double>() * ratio_ - inner), -1e9, 1e9));
+    };
+    return {pixel("clientX", "left"), pixel("clientY", "top")};
 }
 
 // The keys that move the focus are the window's; the others would scroll

@@ -47,9 +47,9 @@ private:
     void pointerDown(const emscripten::val& event);
     void mousePressed(const emscripten::val& event);
     void contactChanged(const emscripten::val& event, const std::string& type);
-    // The pixel of the image under an event's pointer, in fractions of a
-    // pixel, counted from the inner area's top-left corner.
-    std::pair<double, double> imagePosition(const emscripten::val& event) const;
+    // The pixel of the image under an event's pointer, counted from the
+    // inner area's top-left corner.
+    std::pair<int, int> devicePixelUnder(const emscripten::val& event) const;
     void keyPressed(const emscripten::val& event);
     void updateFocusMark();
     void paint();
@@ -63,9 +63,9 @@ private:
     std::vector<std::uint32_t> rgba_;
     // The device pixels to a CSS pixel the canvas was sized at.
     double ratio_ = 1;
-    // Where the last press of the pointer began, exact to a fraction of a
-    // pixel, for the mouse press the page reports after it in whole pixels.
-    std::optional<std::pair<double, double>> pointerPress_;
+    // The device pixel the last press of the mouse began on, for the
+    // mousedown the page reports after it in whole CSS pixels.
+    std::optional<std::pair<int, int>> pointerPress_;
     // The pen or finger whose contact the board follows.
     std::optional<int> contactPointer_;
     bool focused_ = false;

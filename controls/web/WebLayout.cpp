@@ -1,5 +1,6 @@
 #include "controls/web/WebLayout.h"
 
+#include "controls/DeviceScale.h"
 #include "controls/Layout.h"
 #include "controls/web/WebDom.h"
 
@@ -37,11 +38,12 @@ double WebLayout::fitToPage() const
     double scale = std::min(double(pageWidth) / width_, double(pageHeight) / height_);
     if (!(scale > 0)) // a page not shown: as designed
         scale = ratio;
-    const PixelRect drawn = scaled(PixelRect{0, 0, width_, height_}, scale);
+    const DeviceScale device(scale);
+    const PixelRect drawn = device.rect(PixelRect{0, 0, width_, height_});
     placeAt(window_, centredIn(PixelRect{0, 0, pageWidth, pageHeight}, drawn.width, drawn.height), 1 / ratio);
     window_["style"].call<void>("setProperty", val("--fit"), val(std::to_string(scale / ratio)));
     for (const Placed& placed : placed_)
-        placeAt(placed.element, scaled(placed.design, scale), 1 / ratio);
+        placeAt(placed.element, device.rect(placed.design), 1 / ratio);
     return scale;
 }
 

@@ -1,6 +1,6 @@
 #include "controls/win32/ChildWindow.h"
 
-#include "controls/Layout.h"
+#include "controls/DeviceScale.h"
 #include "controls/win32/WideText.h"
 
 namespace controls {
@@ -15,7 +15,7 @@ HWND createChildWindow(const wchar_t* windowClass, std::string_view text, DWORD 
 
 void placeChildWindow(HWND window, const PixelRect& design, double scale)
 {
-    const PixelRect at = scaled(design, scale);
+    const PixelRect at = DeviceScale(scale).rect(design);
     SetWindowPos(window, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

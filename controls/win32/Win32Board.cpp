@@ -1,6 +1,6 @@
 #include "controls/win32/Win32Board.h"
 
-#include "controls/Layout.h"
+#include "controls/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowContext.h"
@@ -68,7 +68,7 @@ void Win32Board::showAtScale(double scale)
 {
     border_ = borderWidth(scale);
     setScale(scale);
-    const PixelRect at = scaled(design_, scale);
+    const PixelRect at = DeviceScale(scale).rect(design_);
     SetWindowPos(window_, nullptr, at.left, at.top, image().width() + 2 * border_, image().height() + 2 * border_,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -158,7 +158,7 @@ LRESULT Win32Board::onHitTest(LPARAM position) const
 void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position)
 {
     SetFocus(window_);
-    press(button, toShiftState(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+    pressOnDevicePixel(button, toShiftState(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
 // The arrows, Space and Enter are the board's own keys: the dialog manager

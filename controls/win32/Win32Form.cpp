@@ -1,6 +1,7 @@
 #include "controls/win32/Win32Form.h"
 
 #include "controls/AccessibleName.h"
+#include "controls/DeviceScale.h"
 #include "controls/KeyCode.h"
 #include "controls/Layout.h"
 #include "controls/win32/ChildWindow.h"
@@ -158,7 +159,7 @@ void Win32Form::layOut(UINT dpi)
 // The frame round the scaled client area, at a point or where the window is.
 void Win32Form::resize(const POINT* at)
 {
-    const PixelRect client = scaled(PixelRect{0, 0, clientWidth_, clientHeight_}, scaleAt(dpi_));
+    const PixelRect client = DeviceScale(scaleAt(dpi_)).rect(PixelRect{0, 0, clientWidth_, clientHeight_});
     const RECT frame = DpiFunctions::get().frameFor(RECT{0, 0, client.width, client.height}, WindowStyle, dpi_);
     SetWindowPos(window_, nullptr, at ? at->x : 0, at ? at->y : 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE));

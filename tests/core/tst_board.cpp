@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -53,6 +54,46 @@ private:
     std::int16_t width_ = 5;
     controls::DrawStyle style_ = controls::DrawStyle::Solid;
 };
+
+// A board pressed as a toolkit presses it, remembering the design pixel
+// each press entered.
+class PressedBoard : public controls::RasterBoard
+{
+public:
+    explicit PressedBoard(double scale)
+        : RasterBoard(343, 229, scale)
+    {
+        OnMouseDown([this](std::int16_t, std::int16_t, float x, float y) { entered = {int(x), int(y)}; });
+    }
+    using RasterBoard::pressAt;
+    using RasterBoard::pressOnDevicePixel;
+
+    std::pair<int, int> entered{-1, -1};
+
+protected:
+    void imageChanged(const controls::PixelRect&) override {}
+};
+
+// For each device pixel of a board's width, the design pixel the raster draws
+// there: a line from design pixel k to k + 1 runs from the first device pixel
+// of k's share to the first of k + 1's.
+std::vector<int> designPixelsDrawn(double scale)
+{
+    std::vector<int> drawnAt;
+    for (int k = 0; k < 343; ++k) {
+        controls::Raster raster(345, 1, controls::Rgb{255, 255, 255}, scale);
+        raster.line(k, 0, k + 1, 0, controls::Pen{});
+        int first = 0;
+        while (raster.pixel(first, 0) != controls::Rgb{})
+            ++first;
+        REQUIRE(first == int(drawnAt.size()));
+        int next = first;
+        while (raster.pixel(next + 1, 0) == controls::Rgb{})
+            ++next;
+        drawnAt.resize(std::size_t(next), k);
+    }
+    return drawnAt;
+}
 
 struct NoList : controls::ListBox {
     void AddItem(const std::string&) override {}
@@ -185,6 +226,35 @@ TEST_CASE("a change of scale draws the picture anew, as if drawn at that scale")
         const controls::Raster& b = there.image();
         REQUIRE(a.width() == b.width());
         CHECK(std::equal(a.bits(), a.bits() + a.width() * a.height(), b.bits()));
+    }
+}
+
+// Whole device pixels, as Windows reports them, and positions in Qt's or the
+// page's units, fractional ones too: each lies on one device pixel, and the
+// press enters the design pixel drawn there.
+TEST_CASE("a press enters the design pixel drawn under it, at every scale")
+{
+    for (const double scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+        CAPTURE(scale);
+        const std::vector<int> drawnAt = designPixelsDrawn(scale);
+        PressedBoard board(scale);
+        REQUIRE(int(drawnAt.size()) == board.image().width());
+        for (int device = 0; device < board.image().width(); ++device) {
+            CAPTURE(device);
+            const int down = device % board.image().height();
+            const std::pair<int, int> expected{drawnAt[std::size_t(device)], drawnAt[std::size_t(down)]};
+            board.pressOnDevicePixel(0, 0, device, down);
+            CHECK(board.entered == expected);
+            for (const double within : {0.0, 0.5, 0.999}) {
+                board.entered = {};
+                board.pressAt(0, 0, (device + within) / scale, (down + within) / scale);
+                CHECK(board.entered == expected);
+            }
+        }
+        board.entered = {-1, -1};
+        board.pressOnDevicePixel(0, 0, board.image().width(), 0);
+        board.pressAt(0, 0, -0.001, 0);
+        CHECK(board.entered == std::pair{-1, -1});
     }
 }
 

@@ -60,7 +60,7 @@ Qt::Key toQtKey(Key key)
 // Qt Test reads a position of (0, 0) as the widget's centre; the board's
 // outer corner is a place a user can press too, so its events are sent as
 // they are, with the focus a real press gives.
-void sendMouse(QWidget* target, QEvent::Type type, QPoint position, Qt::MouseButton button,
+void sendMouse(QWidget* target, QEvent::Type type, QPointF position, Qt::MouseButton button,
                Qt::KeyboardModifiers modifiers)
 {
     if (type == QEvent::MouseButtonPress && (target->focusPolicy() & Qt::ClickFocus))
@@ -125,6 +125,12 @@ void QtDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
 {
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         sendMouse(board(), type, onBoard(x, y), toQtButton(button), toQtModifiers(shift));
+}
+
+void QtDriver::pressBoardAt(QPointF inner)
+{
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        sendMouse(board(), type, board()->contentsRect().topLeft() + inner, Qt::LeftButton, {});
 }
 
 void QtDriver::doubleClickBoard(int x, int y)

@@ -55,6 +55,9 @@ public:
         return top_->findChild<T*>(name);
     }
     controls::QtBoard* board() const;
+    // A left press at a position in Qt's units from the inner area's corner,
+    // which may lie anywhere within a device pixel.
+    void pressBoardAt(QPointF inner);
     QListWidget* list(std::int16_t index) const;
     QPushButton* button(std::int16_t index) const;
 

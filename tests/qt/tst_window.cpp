@@ -1,5 +1,6 @@
 #include "tests/qt/QtDriver.h"
 
+#include "controls/DeviceScale.h"
 #include "controls/qt/QtBoard.h"
 #include "window/DrelvikDesign.h"
 
@@ -19,6 +20,7 @@ private slots:
     void windowIsFixedAndTitled();
     void typingIntoReportChangesNothing();
     void boardShowsItsImage();
+    void pressEntersThePixelDrawnUnderIt();
     void destroyingTheWindowObjectClosesTheWindow();
 };
 
@@ -168,6 +170,21 @@ void WindowTest::boardShowsItsImage()
             differing += shown.pixel(x, y) != QRgb(image.bits()[y * image.width() + x]);
     }
     QCOMPARE(differing, 0);
+}
+
+// Qt reports a press in its own units, anywhere within a device pixel; the
+// press enters the design pixel drawn on that device pixel. Design pixel 149
+// lies left of the halfway line between crossings 140 and 160, 150 on it.
+void WindowTest::pressEntersThePixelDrawnUnderIt()
+{
+    QtDriver driver;
+    const controls::DeviceScale scale(driver.board()->image().scale());
+    const double lastOf149 = scale.pixel(150) - 1;
+    const double lastOf49 = scale.pixel(50) - 1;
+    driver.pressBoardAt(QPointF(lastOf149 + 0.75, lastOf49 + 0.75) / scale.factor());
+    driver.pressBoardAt(QPointF(lastOf149 + 1, lastOf49 + 1.5) / scale.factor());
+    QVERIFY(driver.rows(lists::X) == (std::vector<std::string>{"7", "8"}));
+    QVERIFY(driver.rows(lists::Y) == (std::vector<std::string>{"2", "3"}));
 }
 
 void WindowTest::destroyingTheWindowObjectClosesTheWindow()

@@ -1,5 +1,6 @@
 #include "tests/win32/Win32Driver.h"
 
+#include "controls/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/MessageLoop.h"
 #include "controls/win32/Win32Board.h"
@@ -12,7 +13,6 @@
 #include <oleacc.h>
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -216,11 +216,16 @@ void Win32Driver::sendKey(HWND target, UINT vk)
 }
 
 // A pixel of the design at the display's scale: the first device pixel of
-// its share of the screen, rounded as the window's edges are.
+// its share of the screen.
 POINT Win32Driver::onBoard(int x, int y) const
 {
-    const double scale = board().image().scale();
-    return {LONG(std::floor(x * scale + 0.5)), LONG(std::floor(y * scale + 0.5))};
+    const controls::DeviceScale scale(board().image().scale());
+    return {scale.pixel(x), scale.pixel(y)};
+}
+
+void Win32Driver::pressBoardOnDevicePixel(POINT at)
+{
+    click(board().handle(), at, controls::mouse::LeftButton, 0);
 }
 
 void Win32Driver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)

@@ -55,6 +55,8 @@ public:
 
     // The window of a control that can take the focus, by the scenarios' name.
     HWND handle(const std::string& name) const;
+    // A left press on a device pixel of the board's inner area.
+    void pressBoardOnDevicePixel(POINT at);
 
 private:
     controls::Win32Board& board() const;

@@ -1,6 +1,7 @@
 #include "tests/scenarios/ScenarioSupport.h"
 #include "tests/win32/Win32Driver.h"
 
+#include "controls/DeviceScale.h"
 #include "controls/win32/DpiFunctions.h"
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowContext.h"
@@ -188,6 +189,19 @@ TEST_CASE("a move to a screen of another scale lays the window out anew and keep
     moveToScreenAt(form, dpi);
     checkControls(driver, form, dpi);
     CHECK(sameImage(driver.boardImage(), before));
+}
+
+// A press on a device pixel enters the design pixel drawn there: design
+// pixel 149 lies left of the halfway line between crossings 140 and 160,
+// 150 on it; the upward y list shows the design row pressed, 50 or 51.
+TEST_CASE("a press enters the design pixel drawn under it")
+{
+    Win32Driver driver;
+    const controls::DeviceScale scale(driver.boardImage().scale());
+    driver.pressBoardOnDevicePixel({scale.pixel(150) - 1, scale.pixel(51) - 1});
+    driver.pressBoardOnDevicePixel({scale.pixel(150), scale.pixel(51)});
+    CHECK(driver.rows(lists::X) == Rows{"7", "8"});
+    CHECK(driver.rows(lists::UpwardY) == Rows{"8.95", "8.9"});
 }
 
 } // TEST_SUITE
