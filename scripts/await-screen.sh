@@ -15,9 +15,12 @@ await() { # CONDITION...
 }
 
 # Shoots WINDOW to SHOT and tells whether the shot shows the window's
-# background colour, (128, 128, 255): a window mapped but not yet painted
-# is all black on Xvfb.
+# background, (128, 128, 255), and its labels, (255, 192, 128): a window
+# mapped but not yet painted is all black on Xvfb.
 painted() { # WINDOW SHOT
-    import -window "$1" "$2" &&
-        convert "$2" -format %c histogram:info:- | grep -q '#8080FF'
+    import -window "$1" "$2" || return 1
+    histogram=$(convert "$2" -format %c histogram:info:-)
+    for colour in '#8080FF' '#FFC080'; do
+        case $histogram in *"$colour"*) ;; *) return 1 ;; esac
+    done
 }
