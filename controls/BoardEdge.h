@@ -26,18 +26,16 @@ public:
     int inner(int outerLength) const;
     // The edge in device pixels at a scale: never thinner than one.
     int width(double scale) const;
-    // The outer and the inner band in design pixels: the outer band half
-    // the width, rounded up, the inner band the rest.
-    int outerBand() const { return outerPart(look_.width); }
-    int innerBand() const { return look_.width - outerBand(); }
+    // The outer and the inner band in device pixels at a scale: the outer
+    // band half the width, rounded up, the inner band the rest.
+    int outerWidth(double scale) const { return (width(scale) + 1) / 2; }
+    int innerWidth(double scale) const { return width(scale) - outerWidth(scale); }
     // The bands that paint the edge inside an outer rectangle of device
     // pixels, in the order they are to be filled: each band's top and left
     // sides, then its bottom and right, outer band first.
-    std::array<Band, 8> bands(const PixelRect& outer, double scale) const;
+    std::array<Band, 8> bands(const PixelRect& area, double scale) const;
 
 private:
-    static int outerPart(int width) { return (width + 1) / 2; }
-
     EdgeLook look_;
 };
 

@@ -6,7 +6,8 @@
 # the screen's size, 2000x1500x24 unless told.
 # After sourcing, DISPLAY and XDG_RUNTIME_DIR point at the private ones. A
 # script with more to undo on exit sets its own EXIT trap, calling
-# stop_virtual_display in it.
+# stop_virtual_display in it. A script that calls start_window sources
+# await-screen.sh first.
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -39,8 +40,8 @@ XDG_RUNTIME_DIR=$runtime
 QT_QPA_PLATFORM=xcb
 export DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM
 
-# Starts the program given (command and arguments) and waits for its window;
-# sets $program to its process id and $window to the window's id.
+# Starts the program given (command and arguments) and waits until its window
+# is painted; sets $program to its process id and $window to the window's id.
 start_window() {
     "$@" &
     program=$!
@@ -50,5 +51,8 @@ start_window() {
         exit 1
     fi
     # Qt maps the window before it has painted it.
-    sleep 0.5
+    if ! await painted "$window" "$runtime/painted.png"; then
+        echo "the window of $1 was not painted in a minute" >&2
+        exit 1
+    fi
 }

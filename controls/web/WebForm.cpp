@@ -7,7 +7,6 @@
 #include "controls/web/WebStyleSheet.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace controls {
 
@@ -38,8 +37,8 @@ void setLook(val style, const FormLook& look)
     const std::pair<const char*, std::string> properties[] = {
         {"--text-colour", cssColour(look.textColour)},
         {"--disabled-text-colour", cssColour(look.disabledTextColour)},
-        {"--edge-outer", cssLength(bands.outerBand())},
-        {"--edge-inner", cssLength(bands.innerBand())},
+        {"--edge-outer", cssLength(bands.outerWidth(1))},
+        {"--edge-inner", cssLength(bands.innerWidth(1))},
         {"--edge-outer-shadow", cssColour(edge.outerShadow)},
         {"--edge-outer-light", cssColour(edge.outerLight)},
         {"--edge-inner-shadow", cssColour(edge.innerShadow)},
@@ -77,13 +76,6 @@ val createLabel(const ControlDescription& control)
     return label;
 }
 
-// Rounded to the device pixel, so that the board's image lands on whole
-// device pixels.
-double onDevicePixel(double cssPixels, double ratio)
-{
-    return std::round(cssPixels * ratio) / ratio;
-}
-
 } // namespace
 
 // The controls are made in the behaviour's order, which is also the order a
@@ -93,13 +85,14 @@ WebForm::WebForm(const FormDescription& description)
     , width_(description.clientWidth)
     , height_(description.clientHeight)
     , window_(createElement("div", description.name))
+    , layout_(window_, width_, height_)
     , resolutionQuery_(val::null())
 {
     installStyleSheet();
     applyWindowLook(description);
     for (const ControlDescription* control : behaviour_.creationOrder()) {
         val element = createControl(*control);
-        placeAt(element, control->bounds);
+        layout_.add(element, control->bounds);
         element["style"].set("zIndex", val(std::to_string(behaviour_.stackingLevel(*control))));
         if (control->backColor)
             element["style"].set("backgroundColor", val(cssColour(*control->backColor)));
@@ -124,11 +117,10 @@ WebForm::~WebForm()
 void WebForm::applyWindowLook(const FormDescription& description)
 {
     window_["classList"].call<void>("add", val("window"));
-    placeAt(window_, PixelRect{0, 0, width_, height_});
     val style = window_["style"];
     style.set("backgroundColor", val(cssColour(description.backColor)));
     style.set("fontFamily", val(fontFamilies(description.font)));
-    style.set("fontSize", val(std::to_string(description.font.pointSize) + "pt"));
+    style.set("fontSize", val("calc(" + std::to_string(description.font.pointSize) + "pt * var(--fit))"));
     setLook(style, description.look);
     document().set("title", val(description.caption));
     if (!description.icon.empty())
@@ -212,24 +204,12 @@ void WebForm::showFocusCues()
     showFocusCuesOnBoards();
 }
 
-// Centred on a page wider than the window; on a narrower one the whole
-// window is drawn smaller to fit its width, and the board's image is drawn
-// at the device pixels it then covers.
+// The board's image is drawn at the device pixels the window's factor gives it.
 void WebForm::fitToPage()
 {
-    const val page = val::global("window");
-    const double ratio = page["devicePixelRatio"].as<double>();
-    const double pageWidth = page["innerWidth"].as<double>();
-    const double pageHeight = page["innerHeight"].as<double>();
-    const double fit = std::min(1.0, pageWidth / width_);
-    const PixelRect centred = centredIn(PixelRect{0, 0, int(pageWidth), int(pageHeight)}, int(width_ * fit),
-                                        int(height_ * fit));
-    val style = window_["style"];
-    style.set("left", val(std::to_string(onDevicePixel(std::max(centred.left, 0), ratio)) + "px"));
-    style.set("top", val(std::to_string(onDevicePixel(std::max(centred.top, 0), ratio)) + "px"));
-    style.set("transform", val(fit < 1 ? "scale(" + std::to_string(fit) + ")" : std::string("none")));
+    const double scale = layout_.fitToPage();
     for (const auto& [key, board] : boards_)
-        board->followScale(ratio * fit);
+        board->followScale(scale);
     watchDevicePixelRatio();
 }
 

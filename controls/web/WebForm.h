@@ -5,6 +5,7 @@
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebCommandButton.h"
 #include "controls/web/WebEventHandler.h"
+#include "controls/web/WebLayout.h"
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebTextBox.h"
 
@@ -14,9 +15,8 @@
 
 namespace controls {
 
-// The window in the browser: a fixed-size element of the page, laid out from
-// the window's description in CSS pixels, one to a design pixel, and drawn
-// smaller as a whole on a page narrower than itself. It focuses and stacks
+// The window in the browser: an element of the page, laid out from the
+// window's description as large as the page allows. It focuses and stacks
 // its controls and shows focus cues as its behaviour decides, and tells it
 // of every key pressed in it.
 class WebForm : public FormControls<std::unique_ptr, WebBoard, WebListBox, WebCommandButton, WebTextBox>,
@@ -44,6 +44,7 @@ private:
     int width_;
     int height_;
     emscripten::val window_;
+    WebLayout layout_;
     std::map<ControlKey, emscripten::val> elements_;
     // Tells when the device pixel ratio the page was laid out at changes.
     emscripten::val resolutionQuery_;
