@@ -34,7 +34,7 @@ function markMoments() {
     }
     window.boardPainted = new Promise((resolve) => {
         const look = () => {
-            if (!document.getElementById("Picture1")?.isConnected)
+            if (!document.querySelector(".window:not([inert])")?.isConnected)
                 return requestAnimationFrame(look);
             mark("window in the page");
             requestAnimationFrame(() => requestAnimationFrame(() => resolve(mark("board painted"))));

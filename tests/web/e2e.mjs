@@ -37,6 +37,9 @@ function fingerprint(bytes) {
 }
 
 const byId = (id) => `[id="${id}"]`;
+// The page is built with an inert copy of the start window, which the
+// program replaces with its own.
+const started = (page) => page.waitForSelector(`${byId("Drelvik")}:not([inert])`);
 
 // Clicks the crossing of a grid point, where the board's inner area shows
 // it, however large the window is drawn.
@@ -62,6 +65,32 @@ async function canvasBytes(page) {
     return bytes;
 }
 
+// The page as served, before any script runs, shows the start window; the
+// program, laid out at that window's size, paints the same board.
+async function servedStartBoardIsTheProgramsOwn(browser, server) {
+    const page = await browser.newPage();
+    await page.setJavaScriptEnabled(false);
+    await page.goto(addressOf(server));
+    const served = await page.$eval(byId("Drelvik"), (window) =>
+        ({ width: window.offsetWidth, height: window.offsetHeight, picture: window.querySelector("img").src }));
+    await page.setJavaScriptEnabled(true);
+    await page.setViewport({ width: served.width, height: served.height, deviceScaleFactor: 1 });
+    await page.goto(addressOf(server));
+    await started(page);
+    const same = await page.$eval(byId("Picture1"), async (canvas, picture) => {
+        const image = new Image();
+        image.src = picture;
+        await image.decode();
+        const copy = new OffscreenCanvas(canvas.width, canvas.height).getContext("2d");
+        copy.drawImage(image, 0, 0);
+        const pixels = (context) => context.getImageData(0, 0, canvas.width, canvas.height).data.join();
+        return image.width === canvas.width && image.height === canvas.height
+               && pixels(copy) === pixels(canvas.getContext("2d"));
+    }, served.picture);
+    await page.close();
+    return same;
+}
+
 const server = await serve(site);
 const browser = await launchBrowser({ language, scale });
 try {
@@ -69,9 +98,13 @@ try {
     page.on("pageerror", (error) => check("no error on the page", false, error.message));
     await page.setViewport({ width: 800, height: 600, deviceScaleFactor: scale });
     await page.goto(addressOf(server));
-    await page.waitForSelector(byId("Picture1"));
+    await started(page);
     check("the caption is the page's title", (await page.title()) === "www.example.org Torvanel");
     check("the icon is the page's", await page.$eval("link[rel=icon]", (link) => link.href.endsWith("drelvik.png")));
+    check("the program's window alone once it has started", await page.evaluate(() =>
+        document.querySelectorAll(".window").length === 1 && document.querySelectorAll("#drelvik-controls").length === 1));
+    if (scale === 1)
+        check("the page comes with the program's start board", await servedStartBoardIsTheProgramsOwn(browser, server));
 
     for (const [x, y] of [[4, 5], [8, 5], [1, 9]])
         await clickCrossing(page, x, y);
@@ -113,7 +146,7 @@ try {
     const phone = await browser.newPage();
     await phone.setViewport({ width: 320, height: 560, deviceScaleFactor: 2, hasTouch: true, isMobile: true });
     await phone.goto(addressOf(server));
-    await phone.waitForSelector(byId("Picture1"));
+    await started(phone);
     check("the window fits the page's width",
           await phone.$eval(byId("Drelvik"), (window) => Math.round(window.getBoundingClientRect().width) === 320),
           await phone.$eval(byId("Drelvik"), (window) => JSON.stringify([window.getBoundingClientRect(), innerWidth])));
@@ -127,7 +160,7 @@ try {
     server.closeAllConnections();
     await new Promise((resolve) => server.close(resolve));
     await page.reload();
-    await page.waitForSelector(byId("Picture1"));
+    await started(page);
     check("offline, the page opens with its task", (await report(page)).startsWith("В геометрията"));
 } finally {
     await browser.close();
