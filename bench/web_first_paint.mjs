@@ -26,7 +26,7 @@ function whenPainted() {
         };
         requestAnimationFrame(look);
     });
-    window.boardPainted = window.painted("#Picture1");
+    window.boardPainted = window.painted("#Picture1, .board");
 }
 
 // The moment the board was painted, and on the site the moment the

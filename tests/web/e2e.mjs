@@ -37,9 +37,6 @@ function fingerprint(bytes) {
 }
 
 const byId = (id) => `[id="${id}"]`;
-// The page is built with an inert copy of the start window, which the
-// program replaces with its own.
-const started = (page) => page.waitForSelector(`${byId("Drelvik")}:not([inert])`);
 
 // Clicks the crossing of a grid point, where the board's inner area shows
 // it, however large the window is drawn.
@@ -72,11 +69,11 @@ async function servedStartBoardIsTheProgramsOwn(browser, server) {
     await page.setJavaScriptEnabled(false);
     await page.goto(addressOf(server));
     const served = await page.$eval(byId("Drelvik"), (window) =>
-        ({ width: window.offsetWidth, height: window.offsetHeight, picture: window.querySelector("img").src }));
+        ({ width: window.offsetWidth, height: window.offsetHeight, picture: window.querySelector(".board").src }));
     await page.setJavaScriptEnabled(true);
     await page.setViewport({ width: served.width, height: served.height, deviceScaleFactor: 1 });
     await page.goto(addressOf(server));
-    await started(page);
+    await page.waitForSelector(byId("Picture1"));
     const same = await page.$eval(byId("Picture1"), async (canvas, picture) => {
         const image = new Image();
         image.src = picture;
@@ -98,7 +95,7 @@ try {
     page.on("pageerror", (error) => check("no error on the page", false, error.message));
     await page.setViewport({ width: 800, height: 600, deviceScaleFactor: scale });
     await page.goto(addressOf(server));
-    await started(page);
+    await page.waitForSelector(byId("Picture1"));
     check("the caption is the page's title", (await page.title()) === "www.example.org Torvanel");
     check("the icon is the page's", await page.$eval("link[rel=icon]", (link) => link.href.endsWith("drelvik.png")));
     check("the program's window alone once it has started", await page.evaluate(() =>
@@ -146,7 +143,7 @@ try {
     const phone = await browser.newPage();
     await phone.setViewport({ width: 320, height: 560, deviceScaleFactor: 2, hasTouch: true, isMobile: true });
     await phone.goto(addressOf(server));
-    await started(phone);
+    await phone.waitForSelector(byId("Picture1"));
     check("the window fits the page's width",
           await phone.$eval(byId("Drelvik"), (window) => Math.round(window.getBoundingClientRect().width) === 320),
           await phone.$eval(byId("Drelvik"), (window) => JSON.stringify([window.getBoundingClientRect(), innerWidth])));
@@ -160,7 +157,7 @@ try {
     server.closeAllConnections();
     await new Promise((resolve) => server.close(resolve));
     await page.reload();
-    await started(page);
+    await page.waitForSelector(byId("Picture1"));
     check("offline, the page opens with its task", (await report(page)).startsWith("В геометрията"));
 } finally {
     await browser.close();
