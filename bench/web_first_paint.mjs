@@ -17,7 +17,7 @@ const site = process.argv[3] ?? "build-web/site";
 const here = path.dirname(fileURLToPath(import.meta.url));
 
 function whenPainted() {
-    window.painted = (selector) => new Promise((resolve) => {
+    const painted = (selector) => new Promise((resolve) => {
         const look = () => {
             if (document.querySelector(selector)?.isConnected)
                 requestAnimationFrame(() => requestAnimationFrame(() => resolve(performance.now())));
@@ -26,7 +26,8 @@ function whenPainted() {
         };
         requestAnimationFrame(look);
     });
-    window.boardPainted = window.painted("#Picture1, .board");
+    window.boardPainted = painted("#Picture1, .board");
+    window.programPainted = painted(".window:not([inert])");
 }
 
 // The moment the board was painted, and on the site the moment the
@@ -37,7 +38,7 @@ async function firstPaint(browser, address, site) {
     await page.evaluateOnNewDocument(whenPainted);
     await page.goto(address, { waitUntil: "domcontentloaded" });
     const board = await page.evaluate(() => window.boardPainted);
-    const program = site ? await page.evaluate(() => window.painted(".window:not([inert])")) : undefined;
+    const program = site ? await page.evaluate(() => window.programPainted) : undefined;
     await context.close();
     return { board, program };
 }

@@ -9,7 +9,7 @@
 import fs from "node:fs";
 import path from "node:path";
 
-const [source, site] = process.argv.slice(2);
+const [sourcePage, site] = process.argv.slice(2);
 const page = path.join(site, "index.html");
 
 async function browserModules() {
@@ -20,8 +20,9 @@ async function browserModules() {
     }
 }
 
-// Runs in the page once the program has shown its window.
-function startWindow() {
+// Runs in the page once the program has shown its window; the head keeps
+// what the page was written with.
+function startWindow(source) {
     const window = document.querySelector(".window");
     const copy = window.cloneNode(true);
     copy.setAttribute("inert", "");
@@ -48,7 +49,8 @@ function startWindow() {
     });
     const escaped = (text) => text.replaceAll("&", "&amp;").replaceAll("<", "&lt;");
     return {
-        head: [...document.head.querySelectorAll("style, link[rel=icon]")].map((element) => element.outerHTML).join("\n"),
+        head: [...document.head.children].map((element) => element.outerHTML)
+            .filter((html) => !html.startsWith("<title>") && !source.includes(html)).join("\n"),
         title: escaped(document.title),
         window: copy.outerHTML,
     };
@@ -62,7 +64,7 @@ function designedSize() {
     return { width: Math.round(window.offsetWidth / fit), height: Math.round(window.offsetHeight / fit) };
 }
 
-async function render() {
+async function render(source) {
     const [{ launchBrowser }, { addressOf, serve }] = await browserModules();
     const server = await serve(site);
     const browser = await launchBrowser({ language: "bg-BG" });
@@ -79,7 +81,7 @@ async function render() {
             const box = document.querySelector(".window").getBoundingClientRect();
             return box.left === 0 && box.top === 0 && box.width === size.width && box.height === size.height;
         }, size);
-        return await tab.evaluate(startWindow);
+        return await tab.evaluate(startWindow, source);
     } finally {
         await browser.close();
         server.close();
@@ -87,10 +89,10 @@ async function render() {
 }
 
 // The page as written, served to the program while it shows its window.
-const html = fs.readFileSync(source, "utf8");
+const html = fs.readFileSync(sourcePage, "utf8");
 fs.writeFileSync(page, html);
 try {
-    const start = await render();
+    const start = await render(html);
     fs.writeFileSync(page, html
         .replace(/<title>.*<\/title>/, () => `<title>${start.title}</title>`)
         .replace("</head>", () => `${start.head}\n</head>`)
