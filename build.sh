@@ -5,7 +5,9 @@
 #                      start it (needs a desktop session)
 #   ./build.sh test    install what is missing, build, run every test (the
 #                      packages' checks included), then again under ASan and
-#                      UBSan, then each fuzzer briefly
+#                      UBSan, then each fuzzer briefly; every stage runs even
+#                      when one before it failed, and a table at the end says
+#                      which passed and how long each took
 #   ./build.sh package install what is missing, build, make the Debian package
 #                      build/drelvik_VERSION_amd64.deb
 #   ./build.sh windows install what is missing, cross-build Drelvik.exe and its
@@ -44,6 +46,12 @@ build_qt() {
     cmake --build "$build_dir"
 }
 
+# The program with Qt, and its tests (the packages' checks included).
+test_qt() {
+    build_qt
+    ctest --test-dir "$build_dir" --output-on-failure
+}
+
 # The core alone, on a machine as if Qt were not there.
 test_core() {
     cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -52,24 +60,27 @@ test_core() {
     ctest --test-dir build-core --output-on-failure
 }
 
-# The Windows program and its installer, cross-built with MinGW-w64 for both
-# processors; wixl makes the installers, msitools reads them back.
-build_windows() {
+# The Windows program and its installer, cross-built with MinGW-w64 for one
+# processor (windows-i686 or windows-x86_64); wixl makes the installer,
+# msitools reads it back.
+build_windows_preset() {
     install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 icoutils \
         wixl msitools
-    for preset in windows-i686 windows-x86_64; do
-        cmake --preset "$preset"
-        cmake --build --preset "$preset"
-    done
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
+
+build_windows() {
+    build_windows_preset windows-i686
+    build_windows_preset windows-x86_64
 }
 
 # The 32-bit build is checked as a file only; the 64-bit build's tests run
 # under Wine, on Xvfb.
 test_windows() {
     install_missing xvfb xdotool imagemagick
-    build_windows
-    ctest --preset windows-i686
-    ctest --preset windows-x86_64
+    build_windows_preset "$1"
+    ctest --preset "$1"
 }
 
 # The browser program. The build opens the freshly built program in headless
@@ -98,6 +109,33 @@ test_sanitized() {
     ctest --test-dir build-sanitize --output-on-failure
 }
 
+# Runs one stage of the tests (a name, then the command), which stops at its
+# own first failure; the stages after it run all the same. Each stage's
+# result and minutes are kept for the summary at the end.
+summary=""
+stages=0
+failures=0
+stage() {
+    name=$1
+    shift
+    echo "=== $name"
+    started=$(date +%s)
+    # A subshell run as a plain command keeps set -e: a condition would lift it.
+    set +e
+    (set -e; "$@")
+    status=$?
+    set -e
+    stages=$((stages + 1))
+    result=passed
+    if [ "$status" -ne 0 ]; then
+        result=failed
+        failures=$((failures + 1))
+    fi
+    tenths=$((($(date +%s) - started) / 6))
+    summary="$summary$(printf '%-16s %-7s %3d.%d min' "$name" "$result" $((tenths / 10)) $((tenths % 10)))
+"
+}
+
 case $action in
 run)
     configure_qt
@@ -113,14 +151,20 @@ test)
     # dpkg-shlibdeps, and for the icons icoutils and rsvg-convert.
     install_missing xvfb x11-utils xdotool imagemagick clang libclang-rt-14-dev \
         lintian appstream desktop-file-utils dpkg-dev icoutils librsvg2-bin
-    build_qt
-    ctest --test-dir "$build_dir" --output-on-failure
-    test_core
-    test_web
-    test_windows
-    test_sanitized
+    stage qt test_qt
+    stage core test_core
+    stage web test_web
+    stage windows-i686 test_windows windows-i686
+    stage windows-x86_64 test_windows windows-x86_64
+    stage sanitizers test_sanitized
     # Each libFuzzer target for 5 seconds, built with clang.
-    fuzz/run.sh 5
+    stage fuzzers fuzz/run.sh 5
+    echo "=== Stages"
+    printf '%s' "$summary"
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures of $stages stages failed" >&2
+        exit 1
+    fi
     ;;
 windows)
     build_windows
@@ -130,7 +174,7 @@ web)
     ;;
 serve)
     build_web
-    exec node tests/web/serve.mjs build-web/site "${PORT:-8080}"
+    exec node scripts/serve.mjs build-web/site "${PORT:-8080}"
     ;;
 package)
     # dpkg-shlibdeps works out the package's dependencies.

@@ -2,6 +2,7 @@
 
 #include "app/CommandDispatch.h"
 #include "app/StartUp.h"
+#include "board/ContactEntry.h"
 #include "board/KeyboardEntry.h"
 #include "board/PointEntry.h"
 #include "board/PointSelection.h"
@@ -30,6 +31,10 @@ void Drelvik::wireEvents()
 {
     window_.Picture1().OnMouseDown([this](std::int16_t button, std::int16_t shift, float x, float y) {
         Picture1_MouseDown(window_, button, shift, x, y);
+        DescribeBoard(window_);
+    });
+    window_.Picture1().OnContact([this](controls::Contact contact, float x, float y) {
+        Picture1_Contact(window_, contact, x, y);
         DescribeBoard(window_);
     });
     window_.Picture1().OnKeyDown([this](std::int16_t keyCode, std::int16_t shift) {

@@ -10,7 +10,7 @@
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import { launchBrowser } from "../tests/web/Browser.mjs";
-import { addressOf, serve } from "../tests/web/StaticServer.mjs";
+import { addressOf, serve } from "../scripts/StaticServer.mjs";
 
 const runs = Number(process.argv[2] ?? 21);
 const site = process.argv[3] ?? "build-web/site";

@@ -9,7 +9,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../tests/web/Browser.mjs";
-import { addressOf, serve } from "../tests/web/StaticServer.mjs";
+import { addressOf, serve } from "../scripts/StaticServer.mjs";
 
 const runs = Number(process.argv[2] ?? 11);
 const site = process.argv[3] ?? "build-web/site";

@@ -20,6 +20,9 @@ inline constexpr std::int16_t CtrlMask = 2;
 inline constexpr std::int16_t AltMask = 4;
 } // namespace mouse
 
+// What a finger or a pen on the board does.
+enum class Contact : std::uint8_t { Moved, Lifted, Cancelled };
+
 // A picture box: a framed drawing surface that keeps a persistent image.
 // Coordinates are pixels of the window's design, origin at the top-left of
 // the inner area (inside the border), x to the right, y downwards, whatever
@@ -27,12 +30,18 @@ inline constexpr std::int16_t AltMask = 4;
 class Board
 {
 public:
-    // Raised for every press of a mouse button, pen or finger on the inner
-    // area, at the design pixel pressed, except the second press of a double
-    // click: that one is a double click, which the board does not report.
-    // Presses on the border are not the board's.
+    // Raised for every press of a mouse button on the inner area, at the
+    // design pixel pressed, except the second press of a double click: that
+    // one is a double click, which the board does not report. Presses on the
+    // border are not the board's. A toolkit that tells a finger or a pen
+    // from a mouse reports them as contacts; one that does not, as presses.
     using MouseDownHandler =
         std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
+    // Raised while a finger or a pen touches the board: where it touched down
+    // or moved to, where it lifted, or that it was cancelled, at the design
+    // pixel it is over. One that moves or lifts off the inner area, or that
+    // the page takes over as a gesture, is reported cancelled.
+    using ContactHandler = std::function<void(Contact contact, float x, float y)>;
     // Raised for a key pressed while the board has the focus, with its key
     // code (controls/KeyCode.h) and the shift state; keys that move the
     // focus belong to the window.
@@ -58,12 +67,18 @@ public:
     // round the board, while the board has the focus and the window shows
     // focus cues; it is never part of the image.
     virtual void SetKeyboardCursor(float x, float y) = 0;
+    // Where a finger or a pen on the board would enter its point. The mark
+    // shows over the image, focus or not, until it is cleared; it is never
+    // part of the image.
+    virtual void SetContactMark(float x, float y) = 0;
+    virtual void ClearContactMark() = 0;
     // What a screen reader says of the board after its name; told to it
     // whenever it changes.
     virtual void SetDescription(const std::string& text) = 0;
 
     virtual void OnMouseDown(MouseDownHandler handler) = 0;
     virtual void OnKeyDown(KeyDownHandler handler) = 0;
+    virtual void OnContact(ContactHandler handler) = 0;
 };
 
 } // namespace controls

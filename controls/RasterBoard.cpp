@@ -13,8 +13,9 @@ namespace {
 // The focus mark and the keyboard cursor: one colour the program never
 // draws in, so that neither can be taken for a point or a line.
 constexpr Rgb MarkColour{0, 0, 255};
-// Both are lines this many design pixels thick; the cursor is a square
-// ring this far from its crossing on each side, clear of the point's dot.
+// All are lines this many design pixels thick; the keyboard cursor and the
+// contact mark are square rings this far from their crossing on each side,
+// clear of the point's dot.
 constexpr int MarkThickness = 2;
 constexpr int CursorReach = 5;
 
@@ -25,6 +26,18 @@ std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
             PixelRect{outer.left, outer.top + outer.height - thickness, outer.width, thickness},
             PixelRect{outer.left, outer.top, thickness, outer.height},
             PixelRect{outer.left + outer.width - thickness, outer.top, thickness, outer.height}};
+}
+
+// The lines from a ring to the four edges of an image, along the ring's
+// middle, which show past a finger that covers the ring.
+std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width, int height)
+{
+    const int left = ring.left + (ring.width - thickness) / 2;
+    const int top = ring.top + (ring.height - thickness) / 2;
+    const int right = ring.left + ring.width;
+    const int bottom = ring.top + ring.height;
+    return {PixelRect{0, top, ring.left, thickness}, PixelRect{right, top, width - right, thickness},
+            PixelRect{left, 0, thickness, ring.top}, PixelRect{left, bottom, thickness, height - bottom}};
 }
 
 } // namespace
@@ -95,11 +108,31 @@ void RasterBoard::SetKeyboardCursor(float x, float y)
 {
     if (x == cursorX_ && y == cursorY_)
         return;
-    const PixelRect before = cursorArea();
+    const PixelRect before = ringArea(cursorX_, cursorY_);
     cursorX_ = x;
     cursorY_ = y;
     if (focusShown_)
-        restale(unite(before, cursorArea()));
+        restale(unite(before, ringArea(cursorX_, cursorY_)));
+}
+
+void RasterBoard::SetContactMark(float x, float y)
+{
+    if (contactMarked_ && x == contactX_ && y == contactY_)
+        return;
+    const bool wasMarked = std::exchange(contactMarked_, true);
+    const double beforeX = std::exchange(contactX_, x);
+    const double beforeY = std::exchange(contactY_, y);
+    if (wasMarked)
+        restaleContactMark(beforeX, beforeY);
+    restaleContactMark(x, y);
+}
+
+void RasterBoard::ClearContactMark()
+{
+    if (!contactMarked_)
+        return;
+    contactMarked_ = false;
+    restaleContactMark(contactX_, contactY_);
 }
 
 void RasterBoard::SetDescription(const std::string& text)
@@ -120,16 +153,23 @@ void RasterBoard::OnKeyDown(KeyDownHandler handler)
     keyDown_ = std::move(handler);
 }
 
+void RasterBoard::OnContact(ContactHandler handler)
+{
+    contact_ = std::move(handler);
+}
+
 // Without the marks the image itself is what shows, and nothing is copied;
 // the copy catches up on everything stale once the marks show again.
 const Raster& RasterBoard::shown()
 {
-    if (!focusShown_)
+    if (!focusShown_ && !contactMarked_)
         return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         if (focusShown_)
             drawMarks();
+        if (contactMarked_)
+            drawContactMark();
         shown_.takeChangedArea();
         stale_ = {};
     }
@@ -142,14 +182,33 @@ void RasterBoard::pressAt(std::int16_t button, std::int16_t shift, double x, dou
     pressOnDevicePixel(button, shift, scale.devicePixel(x), scale.devicePixel(y));
 }
 
-// The pixel pressed is the design pixel drawn on the device pixel, so a
-// press lands on the same crossing at every scale.
 void RasterBoard::pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y)
 {
-    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()) || !mouseDown_)
+    const std::optional<DesignPixel> pressed = designPixelOn(x, y);
+    if (pressed && mouseDown_)
+        mouseDown_(button, shift, float(pressed->x), float(pressed->y));
+}
+
+// A contact off the inner area can enter nothing, as if it were cancelled.
+void RasterBoard::contactOnDevicePixel(Contact contact, int x, int y)
+{
+    if (!contact_)
         return;
+    const std::optional<DesignPixel> over = designPixelOn(x, y);
+    if (over)
+        contact_(contact, float(over->x), float(over->y));
+    else
+        contact_(Contact::Cancelled, 0, 0);
+}
+
+// The design pixel drawn on a device pixel, so that a press or a contact
+// lands on the same crossing at every scale; none off the image.
+std::optional<RasterBoard::DesignPixel> RasterBoard::designPixelOn(int x, int y) const
+{
+    if (!(x >= 0 && x < image_.width() && y >= 0 && y < image_.height()))
+        return std::nullopt;
     const DeviceScale scale(image_.scale());
-    mouseDown_(button, shift, float(scale.designPixel(x)), float(scale.designPixel(y)));
+    return DesignPixel{scale.designPixel(x), scale.designPixel(y)};
 }
 
 void RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
@@ -189,12 +248,22 @@ void RasterBoard::restale(const PixelRect& area)
     imageChanged(area);
 }
 
-// The ring round the keyboard cursor, in the image's pixels.
-PixelRect RasterBoard::cursorArea() const
+// The ring round a crossing, in the image's pixels.
+PixelRect RasterBoard::ringArea(double x, double y) const
 {
     const DeviceScale scale(image_.scale());
     const int reach = scale.extent(CursorReach);
-    return PixelRect{scale.pixel(cursorX_) - reach, scale.pixel(cursorY_) - reach, 2 * reach + 1, 2 * reach + 1};
+    return PixelRect{scale.pixel(x) - reach, scale.pixel(y) - reach, 2 * reach + 1, 2 * reach + 1};
+}
+
+// The row and the column of a contact mark at a crossing, each the ring's
+// breadth across the whole image: shown again one at a time, they are two
+// thin strips.
+void RasterBoard::restaleContactMark(double x, double y)
+{
+    const PixelRect ring = ringArea(x, y);
+    restale(PixelRect{0, ring.top, image_.width(), ring.height});
+    restale(PixelRect{ring.left, 0, ring.width, image_.height()});
 }
 
 void RasterBoard::drawMarks()
@@ -202,8 +271,18 @@ void RasterBoard::drawMarks()
     const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
     for (const PixelRect& side : frameSides(PixelRect{0, 0, shown_.width(), shown_.height()}, thickness))
         shown_.fillRect(side, MarkColour);
-    for (const PixelRect& side : frameSides(cursorArea(), thickness))
+    for (const PixelRect& side : frameSides(ringArea(cursorX_, cursorY_), thickness))
         shown_.fillRect(side, MarkColour);
+}
+
+void RasterBoard::drawContactMark()
+{
+    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
+    const PixelRect ring = ringArea(contactX_, contactY_);
+    for (const PixelRect& side : frameSides(ring, thickness))
+        shown_.fillRect(side, MarkColour);
+    for (const PixelRect& arm : armsOf(ring, thickness, shown_.width(), shown_.height()))
+        shown_.fillRect(arm, MarkColour);
 }
 
 } // namespace controls

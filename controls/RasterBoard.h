@@ -4,14 +4,16 @@
 #include "controls/DrawingLog.h"
 #include "controls/Raster.h"
 
+#include <optional>
 #include <string>
 
 namespace controls {
 
 // The board's drawing, done once for every toolkit: all of it goes into a
 // raster image at the display's scale, which a toolkit's board only shows,
-// and which it tells about presses, keys and its focus. The keyboard cursor
-// and the focus mark are drawn over a copy of the image, the one shown.
+// and which it tells about presses, contacts, keys and its focus. The
+// keyboard cursor, the contact mark and the focus mark are drawn over a copy
+// of the image, the one shown.
 class RasterBoard : public Board
 {
 public:
@@ -35,15 +37,19 @@ public:
     void PSet(float x, float y, std::optional<Rgb> colour = {}) override;
 
     void SetKeyboardCursor(float x, float y) override;
+    void SetContactMark(float x, float y) override;
+    void ClearContactMark() override;
     void SetDescription(const std::string& text) override;
 
     void OnMouseDown(MouseDownHandler handler) override;
     void OnKeyDown(KeyDownHandler handler) override;
+    void OnContact(ContactHandler handler) override;
 
     // What the procedures drew, at the display's scale.
     const Raster& image() const { return image_; }
     // What the screen shows: the image, with the focus mark and the keyboard
-    // cursor over it while the focus shows.
+    // cursor over it while the focus shows, and the contact mark while a
+    // finger or a pen touches.
     const Raster& shown();
     const std::string& description() const { return description_; }
 
@@ -54,6 +60,8 @@ protected:
     // not the board's.
     void pressAt(std::int16_t button, std::int16_t shift, double x, double y);
     void pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y);
+    // A finger or a pen on a device pixel, counted as presses are.
+    void contactOnDevicePixel(Contact contact, int x, int y);
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     // Whether the board has the focus and the window shows focus cues.
     void showFocus(bool shown);
@@ -66,10 +74,18 @@ protected:
     virtual void descriptionChanged() {}
 
 private:
+    struct DesignPixel {
+        int x;
+        int y;
+    };
+
+    std::optional<DesignPixel> designPixelOn(int x, int y) const;
     void showChanges();
     void restale(const PixelRect& area);
-    PixelRect cursorArea() const;
+    PixelRect ringArea(double x, double y) const;
+    void restaleContactMark(double x, double y);
     void drawMarks();
+    void drawContactMark();
 
     int designWidth_;
     int designHeight_;
@@ -85,9 +101,13 @@ private:
     double cursorX_ = 0;
     double cursorY_ = 0;
     bool focusShown_ = false;
+    bool contactMarked_ = false;
+    double contactX_ = 0;
+    double contactY_ = 0;
     std::string description_;
     MouseDownHandler mouseDown_;
     KeyDownHandler keyDown_;
+    ContactHandler contact_;
 };
 
 } // namespace controls

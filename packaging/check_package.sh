@@ -48,6 +48,7 @@ desktop-file-validate "$root/usr/share/applications/drelvik.desktop"
     { echo "FAIL: the icon is not installed" >&2; exit 1; }
 
 echo "== the installed program starts"
+. "$scripts/await-screen.sh"
 . "$scripts/virtual-display.sh"
 trap 'stop_virtual_display; remove_root' EXIT
 # The program reaches the server through its abstract socket, which the

@@ -9,12 +9,15 @@ output=$1
 build=${2:-build}
 [ $# -ge 2 ] && shift 2 || shift 1
 
+. "$(dirname "$0")/await-screen.sh"
 . "$(dirname "$0")/virtual-display.sh"
 start_window "$build/drelvik"
 for steps in "$@"; do
     # shellcheck disable=SC2086
     xdotool $(echo "$steps" | sed "s/%w/$window/g")
-    sleep 0.3
 done
-import -window "$window" "$output"
+if ! await painted "$window" "$output"; then
+    echo "the window was not painted again in a minute" >&2
+    exit 1
+fi
 echo "wrote $output"

@@ -3,6 +3,9 @@
 #include "controls/KeyCode.h"
 #include "controls/web/WebDom.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace controls {
 
 using emscripten::val;
@@ -29,7 +32,8 @@ WebBoard::WebBoard(const std::string& id, int width, int height, double scale)
     canvas_["classList"].call<void>("add", val("board"));
     announcer_.call<void>("setAttribute", val("aria-live"), val("polite"));
     announcer_["classList"].call<void>("add", val("announcer"));
-    for (const char* type : {"pointerdown", "mousedown", "contextmenu", "keydown", "focus", "blur"})
+    for (const char* type : {"pointerdown", "pointermove", "pointerup", "pointercancel", "mousedown", "contextmenu",
+                             "keydown", "focus", "blur"})
         listen(canvas_, type);
     unpainted_ = PixelRect{0, 0, image().width(), image().height()};
 }
@@ -37,6 +41,13 @@ WebBoard::WebBoard(const std::string& id, int width, int height, double scale)
 void WebBoard::followScale(double scale)
 {
     setScale(scale);
+    ratio_ = val::global("devicePixelRatio").as<double>();
+    const int frame = borderWidth(scale);
+    const auto css = [this](int pixels) { return val(std::to_string(pixels / ratio_) + "px"); };
+    val style = canvas_["style"];
+    style.set("width", css(image().width() + 2 * frame));
+    style.set("height", css(image().height() + 2 * frame));
+    style.call<void>("setProperty", val("--frame"), css(frame));
     paint();
 }
 
@@ -49,8 +60,12 @@ void WebBoard::showFocusCues(bool shown)
 void WebBoard::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
-    if (type == "pointerdown" || type == "mousedown")
-        pressed(event);
+    if (type == "pointerdown")
+        pointerDown(event);
+    else if (type == "mousedown")
+        mousePressed(event);
+    else if (type == "pointermove" || type == "pointerup" || type == "pointercancel")
+        contactChanged(event, type);
     else if (type == "keydown")
         keyPressed(event);
     else if (type == "contextmenu") // a right press is the board's, not a menu's
@@ -98,33 +113,76 @@ void WebBoard::paint()
     context_.call<void>("putImageData", pixels, area.left, area.top);
 }
 
+// The description is the board's; a change is announced without a copy of
+// it in the page, where the page can, so that reading the page reads it once.
 void WebBoard::descriptionChanged()
 {
     canvas_.call<void>("setAttribute", val("aria-description"), val(description()));
-    announcer_.set("textContent", val(description()));
+    if (canvas_["ariaNotify"].isUndefined())
+        announcer_.set("textContent", val(description()));
+    else
+        canvas_.call<void>("ariaNotify", val(description()));
 }
 
-// A mouse press comes as mousedown, which counts the presses of a double
-// click; a pen or a finger as pointerdown alone, which tells the page to
-// send no mouse events after it. The board takes the focus itself, and the
-// page neither moves it nor selects anything. The offsets are the design
-// pixels inside the border, wherever the window is drawn smaller.
-void WebBoard::pressed(const val& event)
+// A mouse press comes again as mousedown, which counts the presses of a
+// double click; a pen or a finger is a contact, after whose pointerdown the
+// page sends no mouse events. The board takes the focus itself, and the
+// page neither moves it nor selects anything. A second finger is no
+// contact of its own.
+void WebBoard::pointerDown(const val& event)
 {
-    if (event["type"].as<std::string>() == "pointerdown") {
-        canvas_.call<void>("focus");
-        if (event["pointerType"].as<std::string>() == "mouse")
-            return;
-        event.call<void>("preventDefault");
-    } else {
-        event.call<void>("preventDefault");
-        // The second press of a double click is a double click, not another
-        // press: a pupil who double-clicks gets one point.
-        if (event["detail"].as<int>() % 2 == 0)
-            return;
+    canvas_.call<void>("focus");
+    if (event["pointerType"].as<std::string>() == "mouse") {
+        pointerPress_ = devicePixelUnder(event);
+        return;
     }
-    pressAt(mouseButtonOf(event), shiftStateOf(event), event["offsetX"].as<double>(),
-            event["offsetY"].as<double>());
+    event.call<void>("preventDefault");
+    if (!event["isPrimary"].isTrue() || contactPointer_)
+        return;
+    contactPointer_ = event["pointerId"].as<int>();
+    const auto [x, y] = devicePixelUnder(event);
+    contactOnDevicePixel(Contact::Moved, x, y);
+}
+
+// The second press of a double click is a double click, not another press:
+// a pupil who double-clicks gets one point.
+void WebBoard::mousePressed(const val& event)
+{
+    event.call<void>("preventDefault");
+    const auto [x, y] = pointerPress_.value_or(devicePixelUnder(event));
+    pointerPress_.reset();
+    if (event["detail"].as<int>() % 2 != 0)
+        pressOnDevicePixel(mouseButtonOf(event), shiftStateOf(event), x, y);
+}
+
+// The page sends a contact's events to the board even once it has left the
+// canvas.
+void WebBoard::contactChanged(const val& event, const std::string& type)
+{
+    if (!contactPointer_ || event["pointerId"].as<int>() != *contactPointer_)
+        return;
+    const auto [x, y] = devicePixelUnder(event);
+    if (type == "pointermove") {
+        contactOnDevicePixel(Contact::Moved, x, y);
+        return;
+    }
+    contactPointer_.reset();
+    contactOnDevicePixel(type == "pointerup" ? Contact::Lifted : Contact::Cancelled, x, y);
+}
+
+// The pointer's exact position, a fraction of a CSS pixel times the device
+// pixel ratio, lies on the device pixel under it. The inner area begins on
+// a whole device pixel, which the canvas's box in CSS pixels gives to a
+// small fraction of one.
+std::pair<int, int> WebBoard::devicePixelUnder(const val& event) const
+{
+    const val box = canvas_.call<val>("getBoundingClientRect");
+    const int frame = borderWidth(image().scale());
+    const auto pixel = [&](const char* position, const char* edge) {
+        const double inner = std::round(box[edge].as<double>() * ratio_) + frame;
+        return int(std::clamp(std::floor(event[position].as<double>() * ratio_ - inner), -1e9, 1e9));
+    };
+    return {pixel("clientX", "left"), pixel("clientY", "top")};
 }
 
 // The keys that move the focus are the window's; the others would scroll

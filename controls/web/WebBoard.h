@@ -4,13 +4,17 @@
 #include "controls/web/WebEventHandler.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace controls {
 
 // The board in the browser: a framed canvas whose inner area shows the
 // board's raster image, one image pixel to a device pixel, and tells of the
-// presses of mouse, pen and finger, the keys and the focus on it.
+// presses of the mouse, the contacts of pen and finger, the keys and the
+// focus on it.
 class WebBoard : public RasterBoard, public WebEventHandler
 {
 public:
@@ -19,12 +23,15 @@ public:
     WebBoard(const std::string& id, int width, int height, double scale);
 
     const emscripten::val& element() const { return canvas_; }
-    // The live region that tells a screen reader of the keyboard cursor.
+    // The live region that tells a screen reader of the keyboard cursor
+    // where the page cannot announce a text without one.
     const emscripten::val& announcer() const { return announcer_; }
 
     // The board is in the page at this many device pixels to a design pixel:
-    // at a new scale the same picture is drawn again; what is not yet on the
-    // canvas is painted.
+    // at a new scale the same picture is drawn again, the canvas takes the
+    // image's size in device pixels and its frame whole device pixels, and
+    // what is not yet on the canvas is painted. Where it lies is the
+    // window's affair, on a whole device pixel.
     void followScale(double scale);
     // Whether the window shows focus cues, as it does once the keyboard has
     // been used.
@@ -37,7 +44,12 @@ protected:
     void descriptionChanged() override;
 
 private:
-    void pressed(const emscripten::val& event);
+    void pointerDown(const emscripten::val& event);
+    void mousePressed(const emscripten::val& event);
+    void contactChanged(const emscripten::val& event, const std::string& type);
+    // The pixel of the image under an event's pointer, counted from the
+    // inner area's top-left corner.
+    std::pair<int, int> devicePixelUnder(const emscripten::val& event) const;
     void keyPressed(const emscripten::val& event);
     void updateFocusMark();
     void paint();
@@ -49,6 +61,13 @@ private:
     PixelRect unpainted_;
     // The shown pixels of a changed area, in the canvas's byte order.
     std::vector<std::uint32_t> rgba_;
+    // The device pixels to a CSS pixel the canvas was sized at.
+    double ratio_ = 1;
+    // The device pixel the last press of the mouse began on, for the
+    // mousedown the page reports after it in whole CSS pixels.
+    std::optional<std::pair<int, int>> pointerPress_;
+    // The pen or finger whose contact the board follows.
+    std::optional<int> contactPointer_;
     bool focused_ = false;
     bool focusCues_ = false;
 };

@@ -20,13 +20,14 @@ val createElement(const std::string& tag, const std::string& id)
     return element;
 }
 
-void placeAt(const val& element, const PixelRect& bounds)
+void placeAt(const val& element, const PixelRect& bounds, double cssPixels)
 {
+    const auto css = [cssPixels](int pixels) { return val(std::to_string(pixels * cssPixels) + "px"); };
     val style = element["style"];
-    style.set("left", val(std::to_string(bounds.left) + "px"));
-    style.set("top", val(std::to_string(bounds.top) + "px"));
-    style.set("width", val(std::to_string(bounds.width) + "px"));
-    style.set("height", val(std::to_string(bounds.height) + "px"));
+    style.set("left", css(bounds.left));
+    style.set("top", css(bounds.top));
+    style.set("width", css(bounds.width));
+    style.set("height", css(bounds.height));
 }
 
 std::string cssColour(Rgb colour)

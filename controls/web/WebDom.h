@@ -16,9 +16,10 @@ namespace controls {
 emscripten::val document();
 // A new element of the tag, with an id when one is given.
 emscripten::val createElement(const std::string& tag, const std::string& id = {});
-// Places an element of the window at a rectangle of design pixels, which are
-// the page's CSS pixels.
-void placeAt(const emscripten::val& element, const PixelRect& bounds);
+// Places an element at a rectangle of pixels, each `cssPixels` of the
+// page's CSS pixels: design pixels are one, device pixels the inverse of
+// the device pixel ratio.
+void placeAt(const emscripten::val& element, const PixelRect& bounds, double cssPixels = 1);
 std::string cssColour(Rgb colour);
 
 // Texts keep the CR LF line ends of the old platform; the page breaks lines

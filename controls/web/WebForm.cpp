@@ -6,7 +6,6 @@
 #include "controls/web/WebDom.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace controls {
 
@@ -17,24 +16,25 @@ namespace {
 // The look every window's controls share; each control's own colours and
 // place are set on it.
 const char* const StyleSheet = R"(
-.window { position: absolute; overflow: hidden; transform-origin: 0 0; color: black; }
+.window { position: absolute; overflow: hidden; color: black; --fit: 1; }
 .window > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; color: inherit; }
 .window :focus { outline: none; }
 .window.keyboard-cues :focus { outline: 1px dotted black; outline-offset: -4px; }
 .window .label { text-align: center; white-space: pre-wrap; overflow: hidden; }
-.window .board { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; touch-action: none;
-  image-rendering: pixelated; background: white; }
+.window .board { padding: var(--frame); touch-action: none; image-rendering: pixelated;
+  background: linear-gradient(#808080 0 0) 0 0 / 100% var(--frame) no-repeat,
+    linear-gradient(#808080 0 0) 0 0 / var(--frame) 100% no-repeat, white; }
 .window.keyboard-cues .board:focus { outline: none; }
-.window .list { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; background: white;
+.window .list { border: calc(2px * var(--fit)) solid; border-color: #808080 #ffffff #ffffff #808080; background: white;
   overflow-x: hidden; overflow-y: auto; cursor: default; user-select: none; }
-.window .list > * { padding: 0 3px; white-space: nowrap; }
+.window .list > * { padding: 0 calc(3px * var(--fit)); white-space: nowrap; }
 .window .list > [aria-selected=true] { background: #308cc6; color: white; }
 .window.keyboard-cues .list:focus { outline-offset: -3px; }
-.window button { border: 2px outset; padding: 0; }
+.window button { border: calc(2px * var(--fit)) outset; padding: 0; }
 .window button:active { border-style: inset; }
 .window button:disabled { color: rgb(128, 128, 128); }
-.window textarea { border: 2px solid; border-color: #808080 #ffffff #ffffff #808080; background: white;
-  resize: none; padding: 1px 4px; overflow-x: hidden; overflow-y: scroll; white-space: pre-wrap; }
+.window textarea { border: calc(2px * var(--fit)) solid; border-color: #808080 #ffffff #ffffff #808080;
+  background: white; resize: none; padding: calc(1px * var(--fit)) calc(4px * var(--fit)); overflow-x: hidden; overflow-y: scroll; white-space: pre-wrap; }
 .window .announcer { width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); }
 )";
 
@@ -77,13 +77,6 @@ val createLabel(const ControlDescription& control)
     return label;
 }
 
-// Rounded to the device pixel, so that the board's image lands on whole
-// device pixels.
-double onDevicePixel(double cssPixels, double ratio)
-{
-    return std::round(cssPixels * ratio) / ratio;
-}
-
 } // namespace
 
 // The controls are made in tab order, which is also the order a screen
@@ -93,13 +86,14 @@ WebForm::WebForm(const FormDescription& description)
     : width_(description.clientWidth)
     , height_(description.clientHeight)
     , window_(createElement("div", description.name))
+    , layout_(window_, width_, height_)
     , resolutionQuery_(val::null())
 {
     installStyleSheet();
     applyWindowLook(description);
     for (const ControlDescription* control : inTabOrder(description)) {
         val element = createControl(*control);
-        placeAt(element, control->bounds);
+        layout_.add(element, control->bounds);
         const auto stacking = control - description.controls.data();
         element["style"].set("zIndex", val(std::to_string(stacking)));
         if (control->backColor)
@@ -126,11 +120,10 @@ WebForm::~WebForm()
 void WebForm::applyWindowLook(const FormDescription& description)
 {
     window_["classList"].call<void>("add", val("window"));
-    placeAt(window_, PixelRect{0, 0, width_, height_});
     val style = window_["style"];
     style.set("backgroundColor", val(cssColour(description.backColor)));
     style.set("fontFamily", val(fontFamilies(description.font)));
-    style.set("fontSize", val(std::to_string(description.font.pointSize) + "pt"));
+    style.set("fontSize", val("calc(" + std::to_string(description.font.pointSize) + "pt * var(--fit))"));
     document().set("title", val(description.caption));
     if (!description.icon.empty())
         setIcon(description.icon);
@@ -231,24 +224,12 @@ void WebForm::showFocusCues(bool shown)
         board->showFocusCues(shown);
 }
 
-// Centred on a page wider than the window; on a narrower one the whole
-// window is drawn smaller to fit its width, and the board's image is drawn
-// at the device pixels it then covers.
+// The board's image is drawn at the device pixels the window's factor gives it.
 void WebForm::fitToPage()
 {
-    const val page = val::global("window");
-    const double ratio = page["devicePixelRatio"].as<double>();
-    const double pageWidth = page["innerWidth"].as<double>();
-    const double pageHeight = page["innerHeight"].as<double>();
-    const double fit = std::min(1.0, pageWidth / width_);
-    const PixelRect centred = centredIn(PixelRect{0, 0, int(pageWidth), int(pageHeight)}, int(width_ * fit),
-                                        int(height_ * fit));
-    val style = window_["style"];
-    style.set("left", val(std::to_string(onDevicePixel(std::max(centred.left, 0), ratio)) + "px"));
-    style.set("top", val(std::to_string(onDevicePixel(std::max(centred.top, 0), ratio)) + "px"));
-    style.set("transform", val(fit < 1 ? "scale(" + std::to_string(fit) + ")" : std::string("none")));
+    const double scale = layout_.fitToPage();
     for (const auto& [key, board] : boards_)
-        board->followScale(ratio * fit);
+        board->followScale(scale);
     watchDevicePixelRatio();
 }
 

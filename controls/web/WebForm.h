@@ -5,6 +5,7 @@
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebCommandButton.h"
 #include "controls/web/WebEventHandler.h"
+#include "controls/web/WebLayout.h"
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebTextBox.h"
 
@@ -13,9 +14,8 @@
 
 namespace controls {
 
-// The window in the browser: a fixed-size element of the page, laid out from
-// the window's description in CSS pixels, one to a design pixel, and drawn
-// smaller as a whole on a page narrower than itself. It moves the focus with
+// The window in the browser: an element of the page, laid out from the
+// window's description as large as the page allows. It moves the focus with
 // Tab in the designed order and shows focus cues once the keyboard has been
 // used, until the next press.
 class WebForm : public FormControls<std::unique_ptr, WebBoard, WebListBox, WebCommandButton, WebTextBox>,
@@ -43,6 +43,7 @@ private:
     int width_;
     int height_;
     emscripten::val window_;
+    WebLayout layout_;
     // The controls that take the focus, in tab order.
     std::vector<emscripten::val> tabOrder_;
     // Tells when the device pixel ratio the page was laid out at changes.

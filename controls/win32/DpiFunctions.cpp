@@ -6,30 +6,40 @@ namespace controls {
 
 namespace {
 
-// A function of user32.dll by name, or null where this Windows has none.
-// GetProcAddress gives a generic function pointer; the cast goes through
-// the one pointer type the compiler takes to stand for any function.
-template <typename Function>
-void lookUp(Function& function, const char* name)
+FARPROC user32Function(const char* name)
 {
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+    return GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+}
+
+// The resolver gives a generic function pointer; the cast goes through the
+// one pointer type the compiler takes to stand for any function.
+template <typename Function>
+void lookUp(Function& function, DpiFunctions::Resolver resolver, const char* name)
+{
+    function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(resolver(name)));
 }
 
 } // namespace
 
+DpiFunctions::Resolver DpiFunctions::resolver_ = user32Function;
+
 const DpiFunctions& DpiFunctions::get()
 {
-    static const DpiFunctions functions;
+    static const DpiFunctions functions(resolver_);
     return functions;
 }
 
-DpiFunctions::DpiFunctions()
+void DpiFunctions::resolveWith(Resolver resolver)
 {
-    lookUp(getDpiForWindow_, "GetDpiForWindow");
-    lookUp(adjustWindowRectExForDpi_, "AdjustWindowRectExForDpi");
-    lookUp(getSystemMetricsForDpi_, "GetSystemMetricsForDpi");
-    lookUp(enableNonClientDpiScaling_, "EnableNonClientDpiScaling");
+    resolver_ = resolver;
+}
+
+DpiFunctions::DpiFunctions(Resolver resolver)
+{
+    lookUp(getDpiForWindow_, resolver, "GetDpiForWindow");
+    lookUp(adjustWindowRectExForDpi_, resolver, "AdjustWindowRectExForDpi");
+    lookUp(getSystemMetricsForDpi_, resolver, "GetSystemMetricsForDpi");
+    lookUp(enableNonClientDpiScaling_, resolver, "EnableNonClientDpiScaling");
 }
 
 UINT DpiFunctions::dpiOf(HWND window) const

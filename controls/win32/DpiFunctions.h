@@ -14,7 +14,15 @@ public:
     // The resolution designs are made at: one design pixel is one device pixel.
     static constexpr UINT DesignDpi = 96;
 
+    // Finds a function of user32.dll by name, or gives null where this
+    // Windows has none.
+    using Resolver = FARPROC (*)(const char* name);
+
+    // The functions, looked up with the resolver in use when first asked for.
     static const DpiFunctions& get();
+    // Replaces the look-up in user32.dll; to be called before the first get(),
+    // e.g. to run as on Windows 7 with a resolver that finds nothing.
+    static void resolveWith(Resolver resolver);
 
     UINT dpiOf(HWND window) const;
     // The frame of a window whose client area is `client`, at a resolution.
@@ -25,7 +33,9 @@ public:
     void scaleNonClientArea(HWND window) const;
 
 private:
-    DpiFunctions();
+    explicit DpiFunctions(Resolver resolver);
+
+    static Resolver resolver_;
 
     UINT(WINAPI* getDpiForWindow_)(HWND) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi_)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;

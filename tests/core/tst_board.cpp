@@ -1,4 +1,5 @@
 #include "board/BoardGrid.h"
+#include "board/ContactEntry.h"
 #include "board/GridSnap.h"
 #include "controls/RasterBoard.h"
 #include "controls/Toolkit.h"
@@ -255,6 +256,42 @@ TEST_CASE("a press enters the design pixel drawn under it, at every scale")
         board.pressAt(0, 0, -0.001, 0);
         CHECK(board.entered == std::pair{-1, -1});
     }
+}
+
+// A finger's crossing is marked over the picture, never in it, follows the
+// finger, and is entered where it lifts; a cancelled finger enters nothing,
+// and a full worksheet marks nothing.
+TEST_CASE("a finger marks its crossing until it lifts there")
+{
+    RecordingBoard board(343, 229, 1.5);
+    BoardOnlyForm form(board);
+    const NoToolkit toolkit;
+    Window window(form, toolkit);
+    window.worksheet().GridStep = 20;
+    window.worksheet().BoardHeight = 229;
+    const auto showsImage = [&board] {
+        const controls::Raster& shown = board.shown();
+        const controls::Raster& image = board.image();
+        return std::equal(image.bits(), image.bits() + image.width() * image.height(), shown.bits());
+    };
+    const controls::Rgb mark{0, 0, 255};
+    Picture1_Contact(window, controls::Contact::Moved, 143, 57);
+    CHECK(board.shown().pixel(0, 90) == mark);
+    Picture1_Contact(window, controls::Contact::Moved, 203, 118);
+    CHECK(board.shown().pixel(0, 180) == mark);
+    CHECK(board.shown().pixel(0, 90) == board.image().pixel(0, 90));
+    CHECK(window.worksheet().PointCount == 0);
+    Picture1_Contact(window, controls::Contact::Lifted, 203, 118);
+    CHECK(window.worksheet().PointCount == 1);
+    CHECK(board.image().pixel(300, 180) == controls::Rgb{});
+    CHECK(showsImage());
+    Picture1_Contact(window, controls::Contact::Moved, 60, 60);
+    Picture1_Contact(window, controls::Contact::Cancelled, 60, 60);
+    CHECK(window.worksheet().PointCount == 1);
+    CHECK(showsImage());
+    window.worksheet().PointCount = 3;
+    Picture1_Contact(window, controls::Contact::Moved, 60, 60);
+    CHECK(showsImage());
 }
 
 } // TEST_SUITE

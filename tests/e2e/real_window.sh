@@ -1,7 +1,7 @@
 #!/bin/sh
 # Drives the real program's window as a learner would, with the mouse and
 # with the keyboard alone, by xdotool in a private virtual X server, and
-# checks the screenshot after every step.
+# checks the screenshots after every step.
 # Usage: real_window.sh DRELVIK CLOSE_WINDOW SCREENSHOT_FOLDER
 set -eu
 drelvik=$1
@@ -10,6 +10,7 @@ shots=$3
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
+. "$(dirname "$0")/../../scripts/await-screen.sh"
 . "$(dirname "$0")/../../scripts/virtual-display.sh"
 step=start
 start_window "$drelvik"
@@ -27,24 +28,27 @@ fail() {
     exit 1
 }
 
-# Waits for the window to repaint, then shoots it as $shots/$step.png.
-shoot() {
-    sleep 0.4
+# Each check shoots the window as $shots/$step.png until what it checks
+# holds: the program may take a while to repaint on a busy machine. Only a
+# check that still fails after a minute fails, keeping its last screenshot.
+holds() { # CONDITION...
+    await shot_shows "$@"
+}
+
+shot_shows() { # CONDITION...
     kill -0 "$program" 2>/dev/null || fail "the program is no longer running"
-    import -window "$window" "$shots/$step.png"
+    import -window "$window" "$shots/$step.png" && "$@"
 }
 
 press_board() { # X Y [CLICKS]
     step=$1
     xdotool mousemove --window "$window" $(($2 + 10)) $(($3 + 58)) \
         click --repeat "${4:-1}" --delay 80 1
-    shoot
 }
 
 press_window() { # STEP X Y
     step=$1
     xdotool mousemove --window "$window" "$2" "$3" click 1
-    shoot
 }
 
 # The number of pixels in which two screenshots differ within a region.
@@ -52,12 +56,20 @@ differing() { # SHOT SHOT REGION
     compare -metric AE "$shots/$1.png[$3]" "$shots/$2.png[$3]" null: 2>&1 || true
 }
 
+same_as() { # SHOT REGION
+    [ "$(differing "$step" "$1" "$2")" = 0 ]
+}
+
+changed_since() { # SHOT REGION
+    [ "$(differing "$step" "$1" "$2")" != 0 ]
+}
+
 expect_same() { # SHOT REGION WHAT
-    [ "$(differing "$step" "$1" "$2")" = 0 ] || fail "$3: not as after step '$1'"
+    holds same_as "$1" "$2" || fail "$3: not as after step '$1'"
 }
 
 expect_differ() { # SHOT REGION WHAT
-    [ "$(differing "$step" "$1" "$2")" != 0 ] || fail "$3: unchanged since step '$1'"
+    holds changed_since "$1" "$2" || fail "$3: unchanged since step '$1'"
 }
 
 # How many colours a board rectangle W x H at (X, Y) has in this step's
@@ -69,17 +81,22 @@ colours() { # W H X Y
 
 # A dot is 5 px across; its middle 3 x 3 pixels are of one colour, and four
 # of them lie off the grid lines, so they are white where there is no dot.
+dot() { # X Y COLOUR
+    [ "$(colours 3 3 $(($1 - 1)) $(($2 - 1)))" = "1 $3" ]
+}
+
+no_dot() { # X Y
+    [ "$(colours 1 1 $(($1 + 1)) $(($2 + 1)))" = "1 FFFFFF" ]
+}
+
 expect_dot() { # X Y COLOUR(hex, e.g. 000000)
-    [ "$(colours 3 3 $(($1 - 1)) $(($2 - 1)))" = "1 $3" ] ||
-        fail "no dot of colour $3 at board ($1, $2)"
+    holds dot "$@" || fail "no dot of colour $3 at board ($1, $2)"
 }
 
 expect_no_dot() { # X Y
-    [ "$(colours 1 1 $(($1 + 1)) $(($2 + 1)))" = "1 FFFFFF" ] ||
-        fail "a dot is left at board ($1, $2)"
+    holds no_dot "$@" || fail "a dot is left at board ($1, $2)"
 }
 
-shoot
 expect_no_dot 80 100
 
 # Presses off the crossings, to see them snap.
@@ -95,35 +112,43 @@ expect_differ start "$calculate_button" "the Изчисли button (not enabled 
 press_window calculate 412 172
 expect_differ third-point "$report" "the report"
 # Of what is new on the board, all is black and near a side: P0-P1 solid,
-# P0-P2 and P1-P2 dash-dot-dot, roughly half of their length drawn.
-convert "$shots/third-point.png[$board]" "$shots/calculate.png[$board]" -depth 8 -append txt:- |
-    awk -v height=229 '
-    function near(ax, ay, bx, by,   dx, dy, t, ex, ey) {
-        dx = bx - ax; dy = by - ay
-        t = ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)
-        t = t < 0 ? 0 : t > 1 ? 1 : t
-        ex = ax + t * dx - x; ey = ay + t * dy - y
-        return ex * ex + ey * ey <= 2.25
-    }
-    NR == 1 { next }
-    {
-        split($1, at, /[,:]/); x = at[1]; y = at[2] % height
-        if (at[2] < height) { before[x, y] = $3; next }
-        if (before[x, y] == $3) next
-        if ($3 != "#000000") { bad = "drawn in " $3 " at " x "," y; exit }
-        if (near(80, 100, 160, 100)) next
-        if (near(80, 100, 20, 180)) left++
-        else if (near(160, 100, 20, 180)) right++
-        else { bad = "drawn off the sides at " x "," y; exit }
-    }
-    END { print bad ? bad : left + 0 " " right + 0 }' >"$shots/calculate.txt"
-read -r left right <"$shots/calculate.txt" || true
-case $left$right in *[!0-9]*) fail "$(cat "$shots/calculate.txt")" ;; esac
-# The base fills the gaps of the dash-dot-dot grid line it lies on; the
-# sides are 100 and 161 px long, and solid they would change nearly all that.
-[ "$(colours 75 1 83 100)" = "1 000000" ] || fail "the base P0-P1 is not solid black"
-[ "$left" -gt 25 ] && [ "$left" -lt 70 ] || fail "side P0-P2 is not dash-dot-dot ($left px drawn)"
-[ "$right" -gt 40 ] && [ "$right" -lt 113 ] || fail "side P1-P2 is not dash-dot-dot ($right px drawn)"
+# P0-P2 and P1-P2 dash-dot-dot, roughly half of their length drawn. Says
+# in $problem what is not.
+triangle_drawn() {
+    convert "$shots/third-point.png[$board]" "$shots/calculate.png[$board]" -depth 8 -append txt:- |
+        awk -v height=229 '
+        function near(ax, ay, bx, by,   dx, dy, t, ex, ey) {
+            dx = bx - ax; dy = by - ay
+            t = ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)
+            t = t < 0 ? 0 : t > 1 ? 1 : t
+            ex = ax + t * dx - x; ey = ay + t * dy - y
+            return ex * ex + ey * ey <= 2.25
+        }
+        NR == 1 { next }
+        {
+            split($1, at, /[,:]/); x = at[1]; y = at[2] % height
+            if (at[2] < height) { before[x, y] = $3; next }
+            if (before[x, y] == $3) next
+            if ($3 != "#000000") { bad = "drawn in " $3 " at " x "," y; exit }
+            if (near(80, 100, 160, 100)) next
+            if (near(80, 100, 20, 180)) left++
+            else if (near(160, 100, 20, 180)) right++
+            else { bad = "drawn off the sides at " x "," y; exit }
+        }
+        END { print bad ? bad : left + 0 " " right + 0 }' >"$shots/calculate.txt"
+    read -r left right <"$shots/calculate.txt" || true
+    problem=$(cat "$shots/calculate.txt")
+    case $left$right in *[!0-9]*) return 1 ;; esac
+    # The base fills the gaps of the dash-dot-dot grid line it lies on; the
+    # sides are 100 and 161 px long, and solid they would change nearly all that.
+    problem="the base P0-P1 is not solid black"
+    [ "$(colours 75 1 83 100)" = "1 000000" ] || return 1
+    problem="side P0-P2 is not dash-dot-dot ($left px drawn)"
+    [ "$left" -gt 25 ] && [ "$left" -lt 70 ] || return 1
+    problem="side P1-P2 is not dash-dot-dot ($right px drawn)"
+    [ "$right" -gt 40 ] && [ "$right" -lt 113 ]
+}
+holds triangle_drawn || fail "$problem"
 
 # The second row of "Ос X" is the second point.
 press_window select-second 390 86
@@ -163,7 +188,6 @@ type_keys() {
 type_keys Tab Tab Left Left Left Left Left Up space Right Right Right Right space
 type_keys Left Left Left Left Left Left Left Down Down Down Down space
 type_keys Tab Tab Tab Tab Return
-shoot
 expect_same calculate "$board" "the board drawn from the keyboard"
 expect_same calculate "$report" "the report written from the keyboard"
 

@@ -4,6 +4,7 @@
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebToolkit.h"
 
+#include <cmath>
 #include <vector>
 
 using emscripten::val;
@@ -147,15 +148,21 @@ val WebDriver::element(const std::string& name) const
     return window_.call<val>("querySelector", val("[id=\"" + name + "\"]"));
 }
 
-// A press and release at a pixel of the board's inner area, which starts
-// inside the canvas's 2-pixel border; the `count`th of a run of clicks.
+// A press and release at a design pixel of the board's inner area, a tenth
+// of a device pixel into the first device pixel it is drawn on; the inner
+// area starts inside the canvas's frame, on a whole device pixel. The press
+// is the `count`th of a run of clicks.
 void WebDriver::clickBoard(int x, int y, std::int16_t button, std::int16_t shift, int count)
 {
     const val canvas = board().element();
     const val box = canvas.call<val>("getBoundingClientRect");
-    const double border = controls::RasterBoard::BorderWidth;
-    mouseClick(canvas, box["left"].as<double>() + border + x, box["top"].as<double>() + border + y, button, shift,
-               count);
+    const double ratio = val::global("devicePixelRatio").as<double>();
+    const double scale = board().image().scale();
+    const int frame = controls::RasterBoard::borderWidth(scale);
+    const auto client = [&](const char* edge, int pixel) {
+        return (std::round(box[edge].as<double>() * ratio) + frame + std::floor(pixel * scale + 0.5) + 0.1) / ratio;
+    };
+    mouseClick(canvas, client("left", x), client("top", y), button, shift, count);
 }
 
 void WebDriver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
@@ -284,12 +291,15 @@ std::string WebDriver::accessibleName(const std::string& control) const
     return name.isString() ? name.as<std::string>() : std::string();
 }
 
-// The board's description, and what its live region last announced.
+// The board's description, and what it last announced (the test page
+// records it).
 std::string WebDriver::boardDescription() const
 {
-    const std::string described = board().element().call<val>("getAttribute", val("aria-description")).as<std::string>();
-    const std::string announced = board().announcer()["textContent"].as<std::string>();
-    return described == announced ? described : "announced: " + announced;
+    const val canvas = board().element();
+    const std::string described = canvas.call<val>("getAttribute", val("aria-description")).as<std::string>();
+    const val last = canvas["announced"];
+    const std::string announced = last.isString() ? last.as<std::string>() : std::string();
+    return announced == described ? described : "announced: " + announced;
 }
 
 int WebDriver::selectionChanges(std::int16_t index) const

@@ -4,7 +4,7 @@
 // FOLDER is served on 127.0.0.1; the page leaves the program's exit code in
 // window.programExitCode.
 import { launchBrowser } from "./Browser.mjs";
-import { addressOf, serve } from "./StaticServer.mjs";
+import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
 const [folder, page, ...rest] = process.argv.slice(2);
 const scaleOption = rest.find((argument) => argument.startsWith("--scale="));
@@ -16,6 +16,10 @@ const browser = await launchBrowser({ scale });
 let exitCode = 1;
 try {
     const tab = await browser.newPage();
+    // The window fills the page: on a page of its own design size it is
+    // drawn as designed, at the device pixel ratio. One CSS pixel more in
+    // width keeps a half device pixel at 1.5 from making it smaller.
+    await tab.setViewport({ width: 474, height: 418, deviceScaleFactor: scale });
     tab.on("console", (message) => console.log(message.text()));
     tab.on("pageerror", (error) => {
         if (!String(error.message).includes("ExitStatus"))

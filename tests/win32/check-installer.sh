@@ -16,6 +16,7 @@ screenshot=${4:-$PWD/installed.png}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/await-screen.sh"
 # Wine would write a Linux menu entry for the shortcut too, outside its prefix.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive=$WINEPREFIX/drive_c
@@ -108,8 +109,7 @@ echo "== the program, started from its shortcut"
 "$wine" start "$("$wine" winepath -w "$shortcut" | tr -d '\r')"
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
 [ -n "$window" ] || fail "no window of the installed program"
-sleep 1
-import -window "$window" "$screenshot"
+await painted "$window" "$screenshot" || fail "the installed program's window was not painted"
 "$wine" taskkill /im Drelvik.exe >/dev/null
 for _ in $(seq 100); do
     xdotool search --onlyvisible --name '^www.example.org Torvanel$' >/dev/null 2>&1 || break
@@ -128,7 +128,7 @@ nothing_left() { # PRODUCT_CODE...
     left=$(comm -13 "$work/before" "$work/after")
     [ -z "$left" ] || fail "left behind: $left"
     "$wineserver" -k 2>/dev/null || true
-    sleep 1
+    "$wineserver" -w
     for code in "$@"; do
         if grep -q -i -e "$code" -e "$(packed "$code")" "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"; then
             fail "registry keys or values of $code are left"

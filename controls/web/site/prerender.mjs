@@ -8,13 +8,14 @@
 //   node prerender.mjs PAGE SITE_FOLDER
 import fs from "node:fs";
 import path from "node:path";
+import { addressOf, serve } from "../../../scripts/StaticServer.mjs";
 
 const [sourcePage, site] = process.argv.slice(2);
 const page = path.join(site, "index.html");
 
-async function browserModules() {
+async function browserModule() {
     try {
-        return [await import("../../../tests/web/Browser.mjs"), await import("../../../tests/web/StaticServer.mjs")];
+        return await import("../../../tests/web/Browser.mjs");
     } catch (error) {
         throw new Error(`${error.message}\npuppeteer-core is missing: run "npm ci --no-audit --no-fund" in tests/web`);
     }
@@ -65,7 +66,7 @@ function designedSize() {
 }
 
 async function render(source) {
-    const [{ launchBrowser }, { addressOf, serve }] = await browserModules();
+    const { launchBrowser } = await browserModule();
     const server = await serve(site);
     const browser = await launchBrowser({ language: "bg-BG" });
     try {
