@@ -74,14 +74,17 @@ async function render(source) {
         const failed = new Promise((resolve, reject) => tab.on("pageerror", reject));
         const shown = (condition, argument) =>
             Promise.race([tab.waitForFunction(condition, { timeout: 0 }, argument), failed]);
-        await tab.goto(addressOf(server));
-        await shown(() => document.querySelector(".window")?.isConnected);
+        const open = async () => {
+            await tab.goto(addressOf(server));
+            await shown(() => document.querySelector(".window")?.isConnected);
+        };
+        await open();
         const size = await tab.evaluate(designedSize);
         await tab.setViewport({ ...size, deviceScaleFactor: 1 });
-        await shown((size) => {
-            const box = document.querySelector(".window").getBoundingClientRect();
-            return box.left === 0 && box.top === 0 && box.width === size.width && box.height === size.height;
-        }, size);
+        await open();
+        const box = await tab.evaluate(() => document.querySelector(".window").getBoundingClientRect().toJSON());
+        if (box.left !== 0 || box.top !== 0 || box.width !== size.width || box.height !== size.height)
+            throw new Error(`the window is not as designed on a page of its size: ${JSON.stringify([box, size])}`);
         return await tab.evaluate(startWindow, source);
     } finally {
         await browser.close();
