@@ -154,11 +154,16 @@ val WebForm::createControl(const ControlDescription& control)
     return createLabel(control);
 }
 
-// The window goes into the page only now; until then the page shows nothing
-// of it, and nothing in it can take the focus.
+// The window goes into the page only now, in the place of the inert start
+// window the page was built with, if it has one; until then nothing in it
+// can take the focus.
 void WebForm::Show()
 {
-    document()["body"].call<void>("appendChild", window_);
+    const val start = document().call<val>("getElementById", window_["id"]);
+    if (start.isNull())
+        document()["body"].call<void>("appendChild", window_);
+    else
+        start.call<void>("replaceWith", window_);
     fitToPage();
     focus(behaviour_.firstFocus(canTakeFocus()));
 }

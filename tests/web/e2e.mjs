@@ -84,6 +84,32 @@ async function canvasBytes(page) {
     return bytes;
 }
 
+// The page as served, before any script runs, shows the start window; the
+// program, laid out at that window's size, paints the same board.
+async function servedStartBoardIsTheProgramsOwn(browser, server) {
+    const page = await browser.newPage();
+    await page.setJavaScriptEnabled(false);
+    await page.goto(addressOf(server));
+    const served = await page.$eval(byId("Drelvik"), (window) =>
+        ({ width: window.offsetWidth, height: window.offsetHeight, picture: window.querySelector(".board").src }));
+    await page.setJavaScriptEnabled(true);
+    await page.setViewport({ width: served.width, height: served.height, deviceScaleFactor: 1 });
+    await page.goto(addressOf(server));
+    await page.waitForSelector(byId("Picture1"));
+    const same = await page.$eval(byId("Picture1"), async (canvas, picture) => {
+        const image = new Image();
+        image.src = picture;
+        await image.decode();
+        const copy = new OffscreenCanvas(canvas.width, canvas.height).getContext("2d");
+        copy.drawImage(image, 0, 0);
+        const pixels = (context) => context.getImageData(0, 0, canvas.width, canvas.height).data.join();
+        return image.width === canvas.width && image.height === canvas.height
+               && pixels(copy) === pixels(canvas.getContext("2d"));
+    }, served.picture);
+    await page.close();
+    return same;
+}
+
 // The worked example and the other checks of a pupil's session on a desktop
 // page, then the service worker.
 async function pupilSession(browser, server) {
@@ -96,6 +122,10 @@ async function pupilSession(browser, server) {
     await page.waitForSelector(byId("Picture1"));
     check("the caption is the page's title", (await page.title()) === "www.example.org Torvanel");
     check("the icon is the page's", await page.$eval("link[rel=icon]", (link) => link.href.endsWith("drelvik.png")));
+    check("the program's window alone once it has started", await page.evaluate(() =>
+        document.querySelectorAll(".window").length === 1 && document.querySelectorAll("#drelvik-controls").length === 1));
+    if (scale === 1)
+        check("the page comes with the program's start board", await servedStartBoardIsTheProgramsOwn(browser, server));
 
     for (const [x, y] of [[4, 5], [8, 5], [1, 9]])
         await clickCrossing(page, x, y);
