@@ -58,20 +58,7 @@ bool takenByBoard(std::int16_t keyCode)
     }
 }
 
-ControlDescription boardOfSize(int width, int height)
-{
-    ControlDescription board;
-    board.kind = ControlKind::PictureBox;
-    board.bounds = PixelRect{0, 0, width, height};
-    return board;
-}
-
 } // namespace
-
-RasterBoard::RasterBoard(int width, int height, double scale)
-    : RasterBoard(boardOfSize(width, height), EdgeLook{}, scale)
-{
-}
 
 RasterBoard::RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale)
     : edge_(edge)

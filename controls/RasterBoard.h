@@ -19,8 +19,6 @@ namespace controls {
 class RasterBoard : public Board
 {
 public:
-    // The inner area's size in design pixels, and the display's scale.
-    RasterBoard(int width, int height, double scale = 1);
     // The board as designed: its image fills what lies inside the edge.
     RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale = 1);
 

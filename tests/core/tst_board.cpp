@@ -14,6 +14,15 @@
 
 namespace {
 
+// A board whose inner area, without an edge, is this many design pixels.
+controls::ControlDescription boardWithoutEdge(int width, int height)
+{
+    controls::ControlDescription board;
+    board.kind = controls::ControlKind::PictureBox;
+    board.bounds = controls::PixelRect{0, 0, width, height};
+    return board;
+}
+
 // A board that remembers what it was asked to draw, to count the grid lines
 // that the image clips away.
 class RecordingBoard : public controls::RasterBoard
@@ -26,7 +35,10 @@ public:
         controls::DrawStyle style;
     };
 
-    using RasterBoard::RasterBoard;
+    RecordingBoard(int width, int height, double scale = 1)
+        : RasterBoard(boardWithoutEdge(width, height), controls::EdgeLook{}, scale)
+    {
+    }
     using RasterBoard::setScale;
 
     void SetDrawWidth(std::int16_t pixels) override
@@ -61,7 +73,7 @@ class PressedBoard : public controls::RasterBoard
 {
 public:
     explicit PressedBoard(double scale)
-        : RasterBoard(343, 229, scale)
+        : RasterBoard(boardWithoutEdge(343, 229), controls::EdgeLook{}, scale)
     {
         OnMouseDown([this](std::int16_t, std::int16_t, float x, float y) { entered = {int(x), int(y)}; });
     }
