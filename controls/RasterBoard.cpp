@@ -203,6 +203,12 @@ void RasterBoard::pressOnDevicePixel(std::int16_t button, std::int16_t shift, in
         mouseDown_(button, shift, float(pressed->x), float(pressed->y));
 }
 
+void RasterBoard::contactAt(Contact contact, double x, double y)
+{
+    const DeviceScale scale(image_.scale());
+    contactOnDevicePixel(contact, scale.devicePixel(x), scale.devicePixel(y));
+}
+
 // A contact off the inner area can enter nothing, as if it were cancelled.
 void RasterBoard::contactOnDevicePixel(Contact contact, int x, int y)
 {

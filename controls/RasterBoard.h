@@ -63,7 +63,9 @@ protected:
     // not the board's.
     void pressAt(std::int16_t button, std::int16_t shift, double x, double y);
     void pressOnDevicePixel(std::int16_t button, std::int16_t shift, int x, int y);
-    // A finger or a pen on a device pixel, counted as presses are.
+    // A finger or a pen, at a position or on a device pixel, counted as
+    // presses are.
+    void contactAt(Contact contact, double x, double y);
     void contactOnDevicePixel(Contact contact, int x, int y);
     // A key pressed while the board has the focus; whether the board takes
     // it. The keys that move the focus are the window's.

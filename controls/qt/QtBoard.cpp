@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTabletEvent>
+#include <QTouchEvent>
 
 #include <cmath>
 
@@ -31,6 +33,7 @@ QtBoard::QtBoard(const ControlDescription& design, const EdgeLook& edge, QWidget
     setContentsMargins(edge.width, edge.width, edge.width, edge.width);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 // The area is in the image's device pixels; Qt repaints in its own units.
@@ -52,11 +55,18 @@ void QtBoard::descriptionChanged()
 }
 
 // A window moved to a screen of another scale draws the same picture anew
-// at that scale.
+// at that scale. A finger on the board is a contact, which Qt would
+// otherwise pass on as a mouse press.
 bool QtBoard::event(QEvent* event)
 {
-    if (event->type() == QEvent::ScreenChangeInternal)
-        followScreen();
+    switch (event->type()) {
+    case QEvent::ScreenChangeInternal: followScreen(); break;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel: touched(static_cast<QTouchEvent*>(event)); return true;
+    default: break;
+    }
     return QWidget::event(event);
 }
 
@@ -94,6 +104,60 @@ void QtBoard::mousePressEvent(QMouseEvent* event)
 void QtBoard::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+}
+
+// A pen touching the board is a contact; one hovering over it is not yet.
+void QtBoard::tabletEvent(QTabletEvent* event)
+{
+    event->accept();
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        setFocus(Qt::MouseFocusReason);
+        penDown_ = true;
+        contactAtPosition(Contact::Moved, event->position());
+        break;
+    case QEvent::TabletMove:
+        if (penDown_)
+            contactAtPosition(Contact::Moved, event->position());
+        break;
+    case QEvent::TabletRelease:
+        if (penDown_)
+            contactAtPosition(Contact::Lifted, event->position());
+        penDown_ = false;
+        break;
+    default: break;
+    }
+}
+
+void QtBoard::touched(QTouchEvent* event)
+{
+    event->accept();
+    if (event->type() == QEvent::TouchCancel) {
+        if (touchPoint_)
+            contactAt(Contact::Cancelled, 0, 0);
+        touchPoint_.reset();
+        return;
+    }
+    for (const QEventPoint& point : event->points()) {
+        if (!touchPoint_ && point.state() == QEventPoint::Pressed) {
+            setFocus(Qt::MouseFocusReason);
+            touchPoint_ = point.id();
+        }
+        if (point.id() != touchPoint_)
+            continue;
+        if (point.state() == QEventPoint::Released) {
+            touchPoint_.reset();
+            contactAtPosition(Contact::Lifted, point.position());
+        } else {
+            contactAtPosition(Contact::Moved, point.position());
+        }
+    }
+}
+
+void QtBoard::contactAtPosition(Contact contact, QPointF position)
+{
+    const QPointF inner = position - contentsRect().topLeft();
+    contactAt(contact, inner.x(), inner.y());
 }
 
 void QtBoard::keyPressEvent(QKeyEvent* event)

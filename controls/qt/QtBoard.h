@@ -4,11 +4,16 @@
 
 #include <QWidget>
 
+#include <optional>
+
+class QTouchEvent;
+
 namespace controls {
 
 // The board on Qt: a widget whose inner area shows the board's raster image,
 // one image pixel to a device pixel at the screen's scale, inside the edge
-// the design gives, and tells of the presses, keys and focus on it.
+// the design gives, and tells of the presses, contacts, keys and focus on
+// it.
 class QtBoard : public QWidget, public RasterBoard
 {
     Q_OBJECT
@@ -23,12 +28,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void tabletEvent(QTabletEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void followScreen();
+    void touched(QTouchEvent* event);
+    void contactAtPosition(Contact contact, QPointF position);
+
+    // The finger that is the contact; a second finger is none of its own.
+    std::optional<int> touchPoint_;
+    bool penDown_ = false;
 };
 
 } // namespace controls

@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointingDevice>
+#include <QTabletEvent>
 #include <QTest>
+
+#include <algorithm>
 
 class WindowTest : public QObject
 {
@@ -21,6 +25,7 @@ private slots:
     void typingIntoReportChangesNothing();
     void boardShowsItsImage();
     void pressEntersThePixelDrawnUnderIt();
+    void fingerAndPenEnterWhereTheyLift();
     void destroyingTheWindowObjectClosesTheWindow();
 };
 
@@ -185,6 +190,59 @@ void WindowTest::pressEntersThePixelDrawnUnderIt()
     driver.pressBoardAt(QPointF(lastOf149 + 1, lastOf49 + 1.5) / scale.factor());
     QVERIFY(driver.rows(lists::X) == (std::vector<std::string>{"7", "8"}));
     QVERIFY(driver.rows(lists::Y) == (std::vector<std::string>{"2", "3"}));
+}
+
+namespace {
+
+bool showsMoreThanItsImage(controls::QtBoard& board)
+{
+    const controls::Raster& shown = board.shown();
+    const controls::Raster& image = board.image();
+    const std::size_t pixels = std::size_t(image.width()) * std::size_t(image.height());
+    return !std::equal(image.bits(), image.bits() + pixels, shown.bits());
+}
+
+void pen(QWidget* board, QEvent::Type type, QPointF position)
+{
+    static const QPointingDevice stylus(QStringLiteral("pen"), 2, QInputDevice::DeviceType::Stylus,
+                                        QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 1);
+    const Qt::MouseButton button = type == QEvent::TabletMove ? Qt::NoButton : Qt::LeftButton;
+    QTabletEvent event(type, &stylus, position, board->mapToGlobal(position), 1, 0, 0, 0, 0, 0, Qt::NoModifier,
+                       button, type == QEvent::TabletRelease ? Qt::NoButton : Qt::LeftButton);
+    QApplication::sendEvent(board, &event);
+}
+
+} // namespace
+
+// A finger marks the crossing it would enter over the picture and enters it
+// as it lifts, once; one the system cancels enters nothing; a pen likewise.
+void WindowTest::fingerAndPenEnterWhereTheyLift()
+{
+    QtDriver driver;
+    controls::QtBoard* board = driver.board();
+    const QPoint inner = board->contentsRect().topLeft();
+    QPointingDevice* finger = QTest::createTouchDevice();
+    QTest::touchEvent(board, finger).press(0, inner + QPoint(35, 45));
+    QTest::touchEvent(board, finger).move(0, inner + QPoint(81, 99));
+    QVERIFY(driver.rows(lists::X).empty());
+    QVERIFY(showsMoreThanItsImage(*board));
+    QTest::touchEvent(board, finger).release(0, inner + QPoint(81, 99));
+    QVERIFY(!showsMoreThanItsImage(*board));
+    QVERIFY(driver.rows(lists::X) == std::vector<std::string>{"4"});
+    QVERIFY(driver.rows(lists::Y) == std::vector<std::string>{"5"});
+
+    QTest::touchEvent(board, finger).press(0, inner + QPoint(120, 20));
+    QTouchEvent cancel(QEvent::TouchCancel, finger);
+    QApplication::sendEvent(board, &cancel);
+    QVERIFY(!showsMoreThanItsImage(*board));
+    QCOMPARE(driver.rows(lists::X).size(), std::size_t(1));
+
+    pen(board, QEvent::TabletPress, inner + QPoint(20, 20));
+    pen(board, QEvent::TabletMove, inner + QPoint(161, 41));
+    QVERIFY(showsMoreThanItsImage(*board));
+    pen(board, QEvent::TabletRelease, inner + QPoint(161, 41));
+    QVERIFY(driver.rows(lists::X) == (std::vector<std::string>{"4", "8"}));
+    QVERIFY(driver.rows(lists::Y) == (std::vector<std::string>{"5", "2"}));
 }
 
 void WindowTest::destroyingTheWindowObjectClosesTheWindow()

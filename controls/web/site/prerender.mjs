@@ -40,7 +40,7 @@ function startWindow(source) {
         }
         const image = document.createElement("img");
         for (const { name, value } of original.attributes) {
-            if (name !== "width" && name !== "height")
+            if (!["id", "width", "height"].includes(name))
                 image.setAttribute(name, value);
         }
         image.alt = "";
