@@ -291,20 +291,9 @@ async function deviceScreens(server) {
     }
 }
 
-async function deviceScreen(browser, server, device, folder) {
-    const page = await browser.newPage();
-    page.on("pageerror", (error) => check("no error on the page", false, error.message));
-    await page.evaluateOnNewDocument(() => {
-        const notify = Element.prototype.ariaNotify;
-        Element.prototype.ariaNotify = function (text, options) {
-            window.announced = text;
-            notify.call(this, text, options);
-        };
-    });
-    await page.setViewport({ width: device.width, height: device.height, deviceScaleFactor: 0, hasTouch: true,
-                             isMobile: device.mobile });
-    await page.goto(addressOf(server));
-    await page.waitForSelector(byId("Picture1"));
+// The window as large as the page allows, all of it shown, its board's
+// image one pixel to a device pixel at that size.
+async function checkFits(page, device) {
     const shown = await page.$eval(byId("Drelvik"), (window) => {
         const box = window.getBoundingClientRect();
         const root = document.documentElement;
@@ -319,6 +308,38 @@ async function deviceScreen(browser, server, device, folder) {
     const board = await boardGeometry(page);
     check(`${device.name}: the board's image is as large as the window`,
           board.width === Math.floor(343 * board.scale + 0.5) && board.height === Math.floor(229 * board.scale + 0.5));
+}
+
+// The phone turned on its side: once the page has its new size and has
+// handled the resize (before the frame after next), the window fits it,
+// with the same points and picture.
+async function turnPhone(page, device) {
+    const turned = { ...device, name: `${device.name} turned`, width: device.height, height: device.width };
+    const points = [await rows(page, 0), await rows(page, 1)].join(";");
+    await page.setViewport({ width: turned.width, height: turned.height, deviceScaleFactor: 0, hasTouch: true,
+                             isMobile: true });
+    await page.waitForFunction((width) => innerWidth === width, {}, turned.width);
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    await checkFits(page, turned);
+    check(`${turned.name}: the points stay`, [await rows(page, 0), await rows(page, 1)].join(";") === points);
+    check(`${turned.name}: one image pixel to a device pixel`, (await boardOffScreen(page)) === 0);
+}
+
+async function deviceScreen(browser, server, device, folder) {
+    const page = await browser.newPage();
+    page.on("pageerror", (error) => check("no error on the page", false, error.message));
+    await page.evaluateOnNewDocument(() => {
+        const notify = Element.prototype.ariaNotify;
+        Element.prototype.ariaNotify = function (text, options) {
+            window.announced = text;
+            notify.call(this, text, options);
+        };
+    });
+    await page.setViewport({ width: device.width, height: device.height, deviceScaleFactor: 0, hasTouch: true,
+                             isMobile: device.mobile });
+    await page.goto(addressOf(server));
+    await page.waitForSelector(byId("Picture1"));
+    await checkFits(page, device);
     if (device.name === "phone-portrait")
         await fingerMoves(page, folder && `${folder}/web-finger.png`);
     if (device.ratio === 2 || device.ratio === 3) {
@@ -334,6 +355,8 @@ async function deviceScreen(browser, server, device, folder) {
     check(`${device.name}: one image pixel to a device pixel`, (await boardOffScreen(page)) === 0);
     if (folder)
         await page.screenshot({ path: `${folder}/web-${device.name}.png`, captureBeyondViewport: false });
+    if (device.name === "phone-portrait")
+        await turnPhone(page, device);
     if (device === deviceViewports[0]) {
         const description = await page.$eval(byId("Picture1"), (canvas) => canvas.getAttribute("aria-description"));
         check("the board's description is announced", (await page.evaluate(() => window.announced)) === description);
