@@ -230,6 +230,20 @@ void Win32Driver::pressBoardOnDevicePixel(POINT at)
     click(board().handle(), at, controls::mouse::LeftButton, 0);
 }
 
+bool Win32Driver::handleInputUntil(const std::function<bool()>& done)
+{
+    const ULONGLONG giveUp = GetTickCount64() + 10000;
+    processPending();
+    while (!done()) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= giveUp)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(giveUp - now), QS_ALLINPUT);
+        processPending();
+    }
+    return true;
+}
+
 void Win32Driver::pressBoard(int x, int y, std::int16_t button, std::int16_t shift)
 {
     click(board().handle(), onBoard(x, y), button, shift);
