@@ -185,7 +185,8 @@ void Win32Board::onContactLifted(LPARAM position)
     contactOnDevicePixel(Contact::Lifted, GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
-// Another window took the mouse, or the system cancelled the contact.
+// Another window took the mouse, or the system ended the capture: the
+// contact enters nothing.
 void Win32Board::onCaptureLost()
 {
     if (std::exchange(contactDown_, false))

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -60,10 +59,6 @@ public:
     HWND handle(const std::string& name) const;
     // A left press on a device pixel of the board's inner area.
     void pressBoardOnDevicePixel(POINT at);
-    // Handles the queued messages, and the input that arrives, until `done`
-    // holds; whether it did within ten seconds, long after any input sent
-    // has come.
-    bool handleInputUntil(const std::function<bool()>& done);
 
 private:
     controls::Win32Board& board() const;

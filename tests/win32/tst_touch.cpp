@@ -1,4 +1,5 @@
 #include "tests/scenarios/ScenarioSupport.h"
+#include "tests/win32/MessagePump.h"
 #include "tests/win32/Win32Driver.h"
 
 #include "controls/DeviceScale.h"
@@ -78,22 +79,22 @@ TEST_CASE("a finger marks the crossing under it and enters it where it lifts; th
     BoardView view(driver);
     const HWND board = driver.handle("Picture1");
     sendInput(board, view.crossing(2, 2), MOUSEEVENTF_LEFTDOWN, FingerSignature);
-    CHECK(driver.handleInputUntil([&] { return view.markedOnRow(2); }));
+    CHECK(MessagePump::handleUntil([&] { return view.markedOnRow(2); }));
     sendInput(board, view.crossing(6, 4), 0, FingerSignature);
-    CHECK(driver.handleInputUntil([&] { return view.markedOnRow(4) && !view.markedOnRow(2); }));
+    CHECK(MessagePump::handleUntil([&] { return view.markedOnRow(4) && !view.markedOnRow(2); }));
     CHECK(driver.rows(lists::X).empty());
 
     sendInput(board, view.crossing(6, 4), MOUSEEVENTF_LEFTUP, FingerSignature);
-    CHECK(driver.handleInputUntil([&] { return !driver.rows(lists::X).empty(); }));
+    CHECK(MessagePump::handleUntil([&] { return !driver.rows(lists::X).empty(); }));
     CHECK(driver.rows(lists::X) == Rows{"6"});
     CHECK(driver.rows(lists::Y) == Rows{"4"});
     CHECK_FALSE(view.markedOnRow(4));
 
     sendInput(board, view.crossing(3, 7), MOUSEEVENTF_LEFTDOWN, MouseSignature);
-    CHECK(driver.handleInputUntil([&] { return driver.rows(lists::X).size() == 2; }));
+    CHECK(MessagePump::handleUntil([&] { return driver.rows(lists::X).size() == 2; }));
     CHECK_FALSE(view.markedOnRow(7));
     sendInput(board, view.crossing(3, 7), MOUSEEVENTF_LEFTUP, MouseSignature);
-    CHECK(driver.handleInputUntil(leftButtonUp));
+    CHECK(MessagePump::handleUntil(leftButtonUp));
     CHECK(driver.rows(lists::X) == Rows{"6", "3"});
     CHECK(driver.rows(lists::Y) == Rows{"4", "7"});
 }
@@ -106,11 +107,11 @@ TEST_CASE("a finger whose capture another window takes enters nothing")
     BoardView view(driver);
     const HWND board = driver.handle("Picture1");
     sendInput(board, view.crossing(5, 5), MOUSEEVENTF_LEFTDOWN, FingerSignature);
-    CHECK(driver.handleInputUntil([&] { return view.markedOnRow(5); }));
+    CHECK(MessagePump::handleUntil([&] { return view.markedOnRow(5); }));
     SetCapture(GetParent(board));
     CHECK_FALSE(view.markedOnRow(5));
     sendInput(board, view.crossing(5, 5), MOUSEEVENTF_LEFTUP, FingerSignature);
-    CHECK(driver.handleInputUntil(leftButtonUp));
+    CHECK(MessagePump::handleUntil(leftButtonUp));
     ReleaseCapture();
     CHECK(driver.rows(lists::X).empty());
 }
