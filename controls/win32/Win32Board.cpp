@@ -12,7 +12,22 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 namespace controls {
+
+namespace {
+
+// Windows turns a pen or a finger on the screen into mouse messages, and
+// marks each with this signature in its extra information.
+bool fromPenOrTouch()
+{
+    constexpr DWORD signatureMask = 0xFFFFFF00;
+    constexpr DWORD penOrTouchSignature = 0xFF515700;
+    return (DWORD(GetMessageExtraInfo()) & signatureMask) == penOrTouchSignature;
+}
+
+} // namespace
 
 Win32Board::Win32Board(const ControlDescription& design, const EdgeLook& edge, const std::string& name, HWND parent,
                        int id)
@@ -53,9 +68,22 @@ LRESULT Win32Board::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_PAINT: onPaint(); return 0;
     // The image covers the whole client area; erasing first would flicker.
     case WM_ERASEBKGND: return 1;
-    case WM_LBUTTONDOWN: onMouseDown(mouse::LeftButton, wParam, lParam); return 0;
+    case WM_LBUTTONDOWN: onLeftButtonDown(wParam, lParam); return 0;
     case WM_RBUTTONDOWN: onMouseDown(mouse::RightButton, wParam, lParam); return 0;
     case WM_MBUTTONDOWN: onMouseDown(mouse::MiddleButton, wParam, lParam); return 0;
+    case WM_MOUSEMOVE:
+        if (contactDown_) {
+            onContactMoved(lParam);
+            return 0;
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (contactDown_) {
+            onContactLifted(lParam);
+            return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED: onCaptureLost(); return 0;
     case WM_GETDLGCODE: return onDialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
         if (keyDown(std::int16_t(wParam), heldShiftState()))
@@ -125,6 +153,44 @@ void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position)
 {
     SetFocus(window_);
     pressOnDevicePixel(button, shiftStateOf(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+// A finger hides the crossing it lands on: while a pen or a finger is down
+// the board marks the crossing it would enter, and enters it where the
+// contact lifts. The board keeps the contact's messages while it is down,
+// even off its area, where the contact enters nothing.
+void Win32Board::onLeftButtonDown(WPARAM keys, LPARAM position)
+{
+    if (!fromPenOrTouch()) {
+        onMouseDown(mouse::LeftButton, keys, position);
+        return;
+    }
+    SetFocus(window_);
+    SetCapture(window_);
+    contactDown_ = true;
+    contactOnDevicePixel(Contact::Moved, GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+void Win32Board::onContactMoved(LPARAM position)
+{
+    contactOnDevicePixel(Contact::Moved, GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+// Releasing the capture tells the board it lost it: the contact has ended
+// by then, and is lifted, not cancelled.
+void Win32Board::onContactLifted(LPARAM position)
+{
+    contactDown_ = false;
+    ReleaseCapture();
+    contactOnDevicePixel(Contact::Lifted, GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+// Another window took the mouse, or the system ended the capture: the
+// contact enters nothing.
+void Win32Board::onCaptureLost()
+{
+    if (std::exchange(contactDown_, false))
+        contactOnDevicePixel(Contact::Cancelled, 0, 0);
 }
 
 // The arrows, Space and Enter are the board's own keys: the dialog manager

@@ -10,9 +10,9 @@
 namespace controls {
 
 // The board on Win32: a child window whose client area shows the board's
-// raster image and reports the presses on it, inside the edge the design
-// gives, which it paints itself: the system's edge is two pixels at any
-// resolution.
+// raster image and reports the presses and the contacts of a pen or a
+// finger on it, inside the edge the design gives, which it paints itself:
+// the system's edge is two pixels at any resolution.
 // Its window text is what screen readers say of it: its name, then its
 // description after DescriptionSeparator.
 class Win32Board : public RasterBoard
@@ -42,12 +42,18 @@ private:
     void onPaintEdge() const;
     LRESULT onHitTest(LPARAM position) const;
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
+    void onLeftButtonDown(WPARAM keys, LPARAM position);
+    void onContactMoved(LPARAM position);
+    void onContactLifted(LPARAM position);
+    void onCaptureLost();
     LRESULT onDialogCode(const MSG* message) const;
 
     HWND window_ = nullptr;
     PixelRect design_;
     std::string name_;
     double scale_ = 1;
+    // A pen or a finger is down on the board, which holds the mouse capture.
+    bool contactDown_ = false;
 };
 
 } // namespace controls

@@ -1,9 +1,10 @@
 #include "tests/win32/Win32Driver.h"
 
+#include "tests/win32/MessagePump.h"
+
 #include "controls/DeviceScale.h"
 #include "controls/FormBehaviour.h"
 #include "controls/win32/ChildWindow.h"
-#include "controls/win32/MessageLoop.h"
 #include "controls/win32/Win32Board.h"
 #include "controls/win32/Win32CommandButton.h"
 #include "controls/win32/Win32ListBox.h"
@@ -18,17 +19,6 @@
 #include <utility>
 
 namespace {
-
-// Handles what is queued, as the program's message loop would. A closed
-// window's quit request is for a loop these tests do not run.
-void processPending()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT)
-            controls::MessageLoop::deliver(message);
-    }
-}
 
 MouseMessages mouseMessagesOf(std::int16_t button)
 {
@@ -152,13 +142,13 @@ Win32Driver::Win32Driver()
     for (std::int16_t index = 0; index < textBoxes::Count; ++index)
         controls_[controlName("Text1", index)] = dynamic_cast<controls::Win32TextBox&>(shown.Text1(index)).handle();
     drelvik_->show();
-    processPending();
+    MessagePump::handlePending();
 }
 
 Win32Driver::~Win32Driver()
 {
     drelvik_.reset();
-    processPending();
+    MessagePump::handlePending();
     setDecimalSeparator(L".");
 }
 
@@ -198,23 +188,23 @@ void Win32Driver::pressAndRelease(HWND target, POINT at, UINT press, const Mouse
     const LRESULT hit = SendMessageW(target, WM_NCHITTEST, 0, screenPosition);
     if (hit != HTCLIENT) {
         PostMessageW(target, press - WM_MOUSEFIRST + WM_NCMOUSEMOVE, WPARAM(hit), screenPosition);
-        processPending();
+        MessagePump::handlePending();
         return;
     }
     const LPARAM position = MAKELPARAM(at.x, at.y);
     PostMessageW(target, press, flags | messages.key, position);
-    processPending();
+    MessagePump::handlePending();
     PostMessageW(target, messages.up, flags, position);
-    processPending();
+    MessagePump::handlePending();
 }
 
 void Win32Driver::sendKey(HWND target, UINT vk)
 {
     const UINT scanCode = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, vk, LPARAM(1 | (scanCode << 16)));
-    processPending();
+    MessagePump::handlePending();
     PostMessageW(GetFocus(), WM_KEYUP, vk, LPARAM(1 | (scanCode << 16) | (3u << 30)));
-    processPending();
+    MessagePump::handlePending();
 }
 
 // A pixel of the design at the display's scale: the first device pixel of
@@ -267,7 +257,7 @@ void Win32Driver::pressKey(const std::string& control, Key key, bool ctrl)
 {
     const HWND target = handle(control);
     SetFocus(target);
-    processPending();
+    MessagePump::handlePending();
     const HeldKeys held(ctrl ? controls::mouse::CtrlMask : 0);
     sendKey(target, virtualKey(key));
 }
