@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 
 class WindowTest : public QObject
 {
@@ -221,7 +222,9 @@ void WindowTest::fingerAndPenEnterWhereTheyLift()
     QtDriver driver;
     controls::QtBoard* board = driver.board();
     const QPoint inner = board->contentsRect().topLeft();
-    QPointingDevice* finger = QTest::createTouchDevice();
+    // The test's own finger; Qt keeps but never deletes a device made so.
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    QPointingDevice* finger = touchScreen.get();
     QTest::touchEvent(board, finger).press(0, inner + QPoint(35, 45));
     QTest::touchEvent(board, finger).move(0, inner + QPoint(81, 99));
     QVERIFY(driver.rows(lists::X).empty());
