@@ -133,20 +133,18 @@ void QtBoard::touched(QTouchEvent* event)
 {
     event->accept();
     if (event->type() == QEvent::TouchCancel) {
-        if (touchPoint_)
+        if (touch_.isDown())
             contactAt(Contact::Cancelled, 0, 0);
-        touchPoint_.reset();
+        touch_.end();
         return;
     }
     for (const QEventPoint& point : event->points()) {
-        if (!touchPoint_ && point.state() == QEventPoint::Pressed) {
+        if (point.state() == QEventPoint::Pressed && touch_.putDown(point.id()))
             setFocus(Qt::MouseFocusReason);
-            touchPoint_ = point.id();
-        }
-        if (point.id() != touchPoint_)
+        if (!touch_.isContact(point.id()))
             continue;
         if (point.state() == QEventPoint::Released) {
-            touchPoint_.reset();
+            touch_.end();
             contactAtPosition(Contact::Lifted, point.position());
         } else {
             contactAtPosition(Contact::Moved, point.position());

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "controls/ContactPointer.h"
 #include "controls/RasterBoard.h"
 
 #include <QWidget>
-
-#include <optional>
 
 class QTouchEvent;
 
@@ -38,8 +37,8 @@ private:
     void touched(QTouchEvent* event);
     void contactAtPosition(Contact contact, QPointF position);
 
-    // The finger that is the contact; a second finger is none of its own.
-    std::optional<int> touchPoint_;
+    // The finger that is the contact.
+    ContactPointer touch_;
     bool penDown_ = false;
 };
 

@@ -129,9 +129,8 @@ void WebBoard::pointerDown(const val& event)
         return;
     }
     event.call<void>("preventDefault");
-    if (!event["isPrimary"].isTrue() || contactPointer_)
+    if (!event["isPrimary"].isTrue() || !contact_.putDown(event["pointerId"].as<int>()))
         return;
-    contactPointer_ = event["pointerId"].as<int>();
     const auto [x, y] = devicePixelUnder(event);
     contactOnDevicePixel(Contact::Moved, x, y);
 }
@@ -151,14 +150,14 @@ void WebBoard::mousePressed(const val& event)
 // canvas.
 void WebBoard::contactChanged(const val& event, const std::string& type)
 {
-    if (!contactPointer_ || event["pointerId"].as<int>() != *contactPointer_)
+    if (!contact_.isContact(event["pointerId"].as<int>()))
         return;
     const auto [x, y] = devicePixelUnder(event);
     if (type == "pointermove") {
         contactOnDevicePixel(Contact::Moved, x, y);
         return;
     }
-    contactPointer_.reset();
+    contact_.end();
     contactOnDevicePixel(type == "pointerup" ? Contact::Lifted : Contact::Cancelled, x, y);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ContactPointer.h"
 #include "controls/RasterBoard.h"
 #include "controls/web/WebEventHandler.h"
 
@@ -63,7 +64,7 @@ private:
     // mousedown the page reports after it in whole CSS pixels.
     std::optional<std::pair<int, int>> pointerPress_;
     // The pen or finger whose contact the board follows.
-    std::optional<int> contactPointer_;
+    ContactPointer contact_;
 };
 
 } // namespace controls
