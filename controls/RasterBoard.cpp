@@ -212,12 +212,16 @@ void RasterBoard::contactAt(Contact contact, double x, double y)
 // A contact off the inner area can enter nothing, as if it were cancelled.
 void RasterBoard::contactOnDevicePixel(Contact contact, int x, int y)
 {
-    if (!contact_)
-        return;
     const std::optional<DesignPixel> over = designPixelOn(x, y);
-    if (over)
+    if (!over)
+        cancelContact();
+    else if (contact_)
         contact_(contact, float(over->x), float(over->y));
-    else
+}
+
+void RasterBoard::cancelContact()
+{
+    if (contact_)
         contact_(Contact::Cancelled, 0, 0);
 }
 

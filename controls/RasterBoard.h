@@ -67,6 +67,8 @@ protected:
     // presses are.
     void contactAt(Contact contact, double x, double y);
     void contactOnDevicePixel(Contact contact, int x, int y);
+    // The system took the contact back: it enters nothing.
+    void cancelContact();
     // A key pressed while the board has the focus; whether the board takes
     // it. The keys that move the focus are the window's.
     bool keyDown(std::int16_t keyCode, std::int16_t shift);

@@ -134,7 +134,7 @@ void QtBoard::touched(QTouchEvent* event)
     event->accept();
     if (event->type() == QEvent::TouchCancel) {
         if (touch_.isDown())
-            contactAt(Contact::Cancelled, 0, 0);
+            cancelContact();
         touch_.end();
         return;
     }

@@ -158,7 +158,10 @@ void WebBoard::contactChanged(const val& event, const std::string& type)
         return;
     }
     contact_.end();
-    contactOnDevicePixel(type == "pointerup" ? Contact::Lifted : Contact::Cancelled, x, y);
+    if (type == "pointerup")
+        contactOnDevicePixel(Contact::Lifted, x, y);
+    else
+        cancelContact();
 }
 
 // The pointer's exact position, a fraction of a CSS pixel times the device

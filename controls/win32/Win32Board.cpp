@@ -190,7 +190,7 @@ void Win32Board::onContactLifted(LPARAM position)
 void Win32Board::onCaptureLost()
 {
     if (std::exchange(contactDown_, false))
-        contactOnDevicePixel(Contact::Cancelled, 0, 0);
+        cancelContact();
 }
 
 // The arrows, Space and Enter are the board's own keys: the dialog manager
