@@ -2,7 +2,7 @@
 // the program meets: the raster writes only inside its image (the address
 // sanitizer watches), only in the colours it is given, and its changed area
 // holds every pixel that changed.
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,7 @@
 # Checks that includes run one way between the program's folders, from the
-# top (app) down to the ground (controls, conversions), that no Qt header
+# top (app) down to the ground (controls, conversions), that inside controls
+# the form behaviour stands on the raster and both on the interface headers
+# at controls' root (never the other way), that no Qt header
 # is included outside the Qt backend, its test driver and the benchmarks, and
 # no emscripten header outside the browser backend and its tests.
 #   cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
@@ -7,18 +9,22 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(allowed_controls controls)
+set(allowed_controls/raster controls controls/raster)
+set(allowed_controls/form controls controls/raster controls/form)
 set(allowed_conversions conversions)
 set(allowed_geometry geometry)
 set(allowed_window window controls conversions geometry)
 set(allowed_board board window controls conversions geometry)
 set(allowed_calculation calculation window controls conversions geometry)
 set(allowed_app app board calculation window controls conversions geometry resources)
-set(allowed_controls/qt controls)
-set(allowed_controls/win32 controls resources)
-set(allowed_controls/web controls)
+set(toolkit_allowed controls controls/raster controls/form)
+set(allowed_controls/qt ${toolkit_allowed})
+set(allowed_controls/win32 ${toolkit_allowed} resources)
+set(allowed_controls/web ${toolkit_allowed})
 
 set(failures "")
-foreach(folder controls conversions geometry window board calculation app controls/qt controls/win32 controls/web)
+foreach(folder controls controls/raster controls/form conversions geometry window board calculation app
+        controls/qt controls/win32 controls/web)
     file(GLOB sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
     foreach(source ${sources})
         file(STRINGS "${source}" includes REGEX "^#include \"[^\"]+\"")
@@ -31,8 +37,13 @@ foreach(folder controls conversions geometry window board calculation app contro
             if(included STREQUAL folder)
                 continue()
             endif()
-            string(REGEX REPLACE "/.*" "" included_top "${included}")
-            if(NOT included_top IN_LIST allowed_${folder} OR included MATCHES "^controls/(qt|win32|web)")
+            # Above controls, any of its parts may be used; inside it, the
+            # part itself is the layer.
+            string(REGEX REPLACE "/.*" "" included_layer "${included}")
+            if(folder MATCHES "^controls")
+                set(included_layer "${included}")
+            endif()
+            if(NOT included_layer IN_LIST allowed_${folder} OR included MATCHES "^controls/(qt|win32|web)")
                 list(APPEND failures "${source}: ${line}")
             endif()
         endforeach()

@@ -2,7 +2,7 @@
 
 #include "controls/Board.h"
 #include "controls/KeyCode.h"
-#include "controls/LineEnds.h"
+#include "controls/form/LineEnds.h"
 #include "controls/Rgb.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "controls/qt/QtForm.h"
 
-#include "controls/AccessibleName.h"
-#include "controls/Layout.h"
+#include "controls/form/AccessibleName.h"
+#include "controls/form/Layout.h"
 #include "controls/qt/QtBoard.h"
 #include "controls/qt/QtCommandButton.h"
 #include "controls/qt/QtConvert.h"

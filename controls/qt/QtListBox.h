@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ListBoxBase.h"
+#include "controls/form/ListBoxBase.h"
 
 #include <QListWidget>
 

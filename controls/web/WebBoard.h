@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/ContactPointer.h"
-#include "controls/RasterBoard.h"
+#include "controls/form/ContactPointer.h"
+#include "controls/form/RasterBoard.h"
 #include "controls/web/WebEventHandler.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CommandButtonBase.h"
+#include "controls/form/CommandButtonBase.h"
 #include "controls/Rgb.h"
 #include "controls/web/WebEventHandler.h"
 

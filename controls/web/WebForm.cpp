@@ -1,8 +1,8 @@
 #include "controls/web/WebForm.h"
 
-#include "controls/AccessibleName.h"
-#include "controls/Layout.h"
-#include "controls/LineEnds.h"
+#include "controls/form/AccessibleName.h"
+#include "controls/form/Layout.h"
+#include "controls/form/LineEnds.h"
 #include "controls/web/WebDom.h"
 #include "controls/web/WebStyleSheet.h"
 

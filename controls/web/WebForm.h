@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/FormControls.h"
+#include "controls/form/FormControls.h"
 #include "controls/FormDescription.h"
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebCommandButton.h"

@@ -1,7 +1,7 @@
 #include "controls/web/WebLayout.h"
 
-#include "controls/DeviceScale.h"
-#include "controls/Layout.h"
+#include "controls/raster/DeviceScale.h"
+#include "controls/form/Layout.h"
 #include "controls/web/WebDom.h"
 
 #include <algorithm>

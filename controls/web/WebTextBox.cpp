@@ -1,6 +1,6 @@
 #include "controls/web/WebTextBox.h"
 
-#include "controls/LineEnds.h"
+#include "controls/form/LineEnds.h"
 #include "controls/web/WebDom.h"
 
 namespace controls {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/TextBoxBase.h"
+#include "controls/form/TextBoxBase.h"
 
 #include <emscripten/val.h>
 

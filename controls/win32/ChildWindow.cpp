@@ -1,6 +1,6 @@
 #include "controls/win32/ChildWindow.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/win32/WideText.h"
 
 namespace controls {

@@ -1,7 +1,7 @@
 #include "controls/win32/MessageLoop.h"
 
 #include "controls/Board.h"
-#include "controls/FormBehaviour.h"
+#include "controls/form/FormBehaviour.h"
 #include "controls/win32/KeyState.h"
 
 namespace controls {

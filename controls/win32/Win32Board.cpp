@@ -1,6 +1,6 @@
 #include "controls/win32/Win32Board.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/GdiObject.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/FormDescription.h"
-#include "controls/RasterBoard.h"
+#include "controls/form/RasterBoard.h"
 
 #include <windows.h>
 

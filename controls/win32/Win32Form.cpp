@@ -1,8 +1,8 @@
 #include "controls/win32/Win32Form.h"
 
-#include "controls/AccessibleName.h"
-#include "controls/DeviceScale.h"
-#include "controls/Layout.h"
+#include "controls/form/AccessibleName.h"
+#include "controls/raster/DeviceScale.h"
+#include "controls/form/Layout.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/DpiFunctions.h"

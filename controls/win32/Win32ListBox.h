@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/FormDescription.h"
-#include "controls/ListBoxBase.h"
+#include "controls/form/ListBoxBase.h"
 #include "controls/win32/SubclassedControl.h"
 
 #include <windows.h>

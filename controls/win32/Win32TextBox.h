@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/FormDescription.h"
-#include "controls/TextBoxBase.h"
+#include "controls/form/TextBoxBase.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "board/BoardGrid.h"
 #include "board/ContactEntry.h"
 #include "board/GridSnap.h"
-#include "controls/RasterBoard.h"
+#include "controls/form/RasterBoard.h"
 #include "controls/Toolkit.h"
 #include "window/Window.h"
 

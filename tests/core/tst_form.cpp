@@ -1,9 +1,9 @@
 #include "controls/Board.h"
-#include "controls/BoardEdge.h"
-#include "controls/CommandButtonBase.h"
-#include "controls/FormBehaviour.h"
+#include "controls/form/BoardEdge.h"
+#include "controls/form/CommandButtonBase.h"
+#include "controls/form/FormBehaviour.h"
 #include "controls/KeyCode.h"
-#include "controls/ListBoxBase.h"
+#include "controls/form/ListBoxBase.h"
 #include "window/DrelvikDesign.h"
 
 #include <doctest/doctest.h>

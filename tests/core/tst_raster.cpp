@@ -1,4 +1,4 @@
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 
 #include <doctest/doctest.h>
 

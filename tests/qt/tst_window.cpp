@@ -1,6 +1,6 @@
 #include "tests/qt/QtDriver.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/qt/QtBoard.h"
 #include "window/DrelvikDesign.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/Board.h"
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 #include "window/Window.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "tests/web/WebDriver.h"
 
-#include "controls/FormBehaviour.h"
+#include "controls/form/FormBehaviour.h"
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebListBox.h"
 #include "controls/web/WebToolkit.h"

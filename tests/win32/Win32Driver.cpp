@@ -2,8 +2,8 @@
 
 #include "tests/win32/MessagePump.h"
 
-#include "controls/DeviceScale.h"
-#include "controls/FormBehaviour.h"
+#include "controls/raster/DeviceScale.h"
+#include "controls/form/FormBehaviour.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/Win32Board.h"
 #include "controls/win32/Win32CommandButton.h"

@@ -1,7 +1,7 @@
 #include "tests/scenarios/ScenarioSupport.h"
 #include "tests/win32/Win32Driver.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/win32/DpiFunctions.h"
 #include "controls/win32/WideText.h"
 #include "controls/win32/WindowContext.h"

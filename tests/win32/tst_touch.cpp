@@ -2,7 +2,7 @@
 #include "tests/win32/MessagePump.h"
 #include "tests/win32/Win32Driver.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 
 #include <doctest/doctest.h>
 

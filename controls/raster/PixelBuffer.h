@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/PixelLine.h"
+#include "controls/raster/PixelLine.h"
 #include "controls/PixelRect.h"
-#include "controls/RasterGeometry.h"
+#include "controls/raster/RasterGeometry.h"
 #include "controls/Rgb.h"
 
 #include <cstdint>

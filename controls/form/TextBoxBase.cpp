@@ -1,4 +1,4 @@
-#include "controls/TextBoxBase.h"
+#include "controls/form/TextBoxBase.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/ControlMap.h"
+#include "controls/form/ControlMap.h"
 #include "controls/Form.h"
-#include "controls/FormBehaviour.h"
+#include "controls/form/FormBehaviour.h"
 
 #include <map>
 #include <string_view>

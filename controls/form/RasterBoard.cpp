@@ -1,6 +1,6 @@
-#include "controls/RasterBoard.h"
+#include "controls/form/RasterBoard.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/KeyCode.h"
 
 #include <algorithm>

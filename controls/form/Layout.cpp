@@ -1,4 +1,4 @@
-#include "controls/Layout.h"
+#include "controls/form/Layout.h"
 
 #include <algorithm>
 

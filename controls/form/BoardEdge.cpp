@@ -1,6 +1,6 @@
-#include "controls/BoardEdge.h"
+#include "controls/form/BoardEdge.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "controls/PixelLine.h"
+#include "controls/raster/PixelLine.h"
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "controls/DotShape.h"
+#include "controls/raster/DotShape.h"
 
 #include <cmath>
 #include <cstddef>

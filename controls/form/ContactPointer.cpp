@@ -1,4 +1,4 @@
-#include "controls/ContactPointer.h"
+#include "controls/form/ContactPointer.h"
 
 namespace controls {
 

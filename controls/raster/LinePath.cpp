@@ -1,4 +1,4 @@
-#include "controls/LinePath.h"
+#include "controls/raster/LinePath.h"
 
 namespace controls {
 

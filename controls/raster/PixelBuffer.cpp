@@ -1,4 +1,4 @@
-#include "controls/PixelBuffer.h"
+#include "controls/raster/PixelBuffer.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/RasterGeometry.h"
+#include "controls/raster/RasterGeometry.h"
 
 #include <cstddef>
 #include <optional>

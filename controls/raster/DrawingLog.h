@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/Pen.h"
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 #include "controls/Rgb.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "controls/ListBoxBase.h"
+#include "controls/form/ListBoxBase.h"
 
 #include "controls/KeyCode.h"
 

@@ -1,4 +1,4 @@
-#include "controls/DrawingLog.h"
+#include "controls/raster/DrawingLog.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "controls/PenScale.h"
+#include "controls/raster/PenScale.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "controls/FocusCues.h"
+#include "controls/form/FocusCues.h"
 
 #include "controls/KeyCode.h"
 

@@ -1,4 +1,4 @@
-#include "controls/AccessibleName.h"
+#include "controls/form/AccessibleName.h"
 
 #include <algorithm>
 #include <cstdlib>

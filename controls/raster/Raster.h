@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/Pen.h"
-#include "controls/PenScale.h"
-#include "controls/PixelBuffer.h"
+#include "controls/raster/PenScale.h"
+#include "controls/raster/PixelBuffer.h"
 #include "controls/Rgb.h"
 
 namespace controls {

@@ -1,7 +1,7 @@
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 
-#include "controls/DotShape.h"
-#include "controls/LinePath.h"
+#include "controls/raster/DotShape.h"
+#include "controls/raster/LinePath.h"
 
 #include <optional>
 #include <vector>

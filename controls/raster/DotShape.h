@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/LinePath.h"
-#include "controls/RasterGeometry.h"
+#include "controls/raster/LinePath.h"
+#include "controls/raster/RasterGeometry.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "controls/CommandButtonBase.h"
+#include "controls/form/CommandButtonBase.h"
 
 #include "controls/KeyCode.h"
 

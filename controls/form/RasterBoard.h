@@ -1,10 +1,10 @@
 #pragma once
 
 #include "controls/Board.h"
-#include "controls/BoardEdge.h"
-#include "controls/DrawingLog.h"
+#include "controls/form/BoardEdge.h"
+#include "controls/raster/DrawingLog.h"
 #include "controls/FormDescription.h"
-#include "controls/Raster.h"
+#include "controls/raster/Raster.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/Pen.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "controls/DeviceScale.h"
+#include "controls/raster/DeviceScale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "controls/LineEnds.h"
+#include "controls/form/LineEnds.h"
 
 namespace controls {
 

@@ -1,8 +1,8 @@
-#include "controls/FormBehaviour.h"
+#include "controls/form/FormBehaviour.h"
 
 #include "controls/Board.h"
 #include "controls/KeyCode.h"
-#include "controls/Layout.h"
+#include "controls/form/Layout.h"
 
 #include <algorithm>
 

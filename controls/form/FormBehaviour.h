@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/ControlMap.h"
-#include "controls/FocusCues.h"
+#include "controls/form/ControlMap.h"
+#include "controls/form/FocusCues.h"
 #include "controls/FormDescription.h"
 
 #include <cstdint>
