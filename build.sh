@@ -8,6 +8,9 @@
 #                      UBSan, then each fuzzer briefly; every stage runs even
 #                      when one before it failed, and a table at the end says
 #                      which passed and how long each took
+#   ./build.sh check   install what is missing, build the program with Qt and
+#                      the core alone, and run their tests: the quick check
+#                      while working, a few minutes
 #   ./build.sh package install what is missing, build, make the Debian package
 #                      build/drelvik_VERSION_amd64.deb
 #   ./build.sh windows install what is missing, cross-build Drelvik.exe and its
@@ -38,7 +41,7 @@ install_missing() {
 
 configure_qt() {
     install_missing g++ cmake ninja-build doctest-dev libbenchmark-dev qt6-base-dev libxcb1-dev fonts-liberation
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --preset qt -B "$build_dir"
 }
 
 build_qt() {
@@ -46,18 +49,24 @@ build_qt() {
     cmake --build "$build_dir"
 }
 
+# What the Qt build's tests use beyond the build: Xvfb and xdotool for the
+# real window; for the packages' checks lintian, appstreamcli,
+# desktop-file-validate, dpkg-shlibdeps, and for the icons icoutils and
+# rsvg-convert.
+install_qt_test_tools() {
+    install_missing xvfb x11-utils xdotool imagemagick \
+        lintian appstream desktop-file-utils dpkg-dev icoutils librsvg2-bin
+}
+
 # The program with Qt, and its tests (the packages' checks included).
 test_qt() {
     build_qt
-    ctest --test-dir "$build_dir" --output-on-failure
+    ctest --preset qt --test-dir "$build_dir"
 }
 
 # The core alone, on a machine as if Qt were not there.
 test_core() {
-    cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DDRELVIK_QT=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-    cmake --build build-core
-    ctest --test-dir build-core --output-on-failure
+    cmake --workflow --preset core
 }
 
 # The Windows program and its installer, cross-built with MinGW-w64 for one
@@ -136,6 +145,16 @@ stage() {
 "
 }
 
+# The table of the stages run, and a failure if any failed.
+summarise() {
+    echo "=== Stages"
+    printf '%s' "$summary"
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures of $stages stages failed" >&2
+        exit 1
+    fi
+}
+
 case $action in
 run)
     configure_qt
@@ -147,10 +166,8 @@ run)
     exec "$build_dir/drelvik"
     ;;
 test)
-    # The packages' checks need lintian, appstreamcli, desktop-file-validate,
-    # dpkg-shlibdeps, and for the icons icoutils and rsvg-convert.
-    install_missing xvfb x11-utils xdotool imagemagick clang libclang-rt-14-dev \
-        lintian appstream desktop-file-utils dpkg-dev icoutils librsvg2-bin
+    install_qt_test_tools
+    install_missing clang libclang-rt-14-dev
     stage qt test_qt
     stage core test_core
     stage web test_web
@@ -159,12 +176,13 @@ test)
     stage sanitizers test_sanitized
     # Each libFuzzer target for 5 seconds, built with clang.
     stage fuzzers fuzz/run.sh 5
-    echo "=== Stages"
-    printf '%s' "$summary"
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures of $stages stages failed" >&2
-        exit 1
-    fi
+    summarise
+    ;;
+check)
+    install_qt_test_tools
+    stage qt test_qt
+    stage core test_core
+    summarise
     ;;
 windows)
     build_windows
@@ -183,7 +201,7 @@ package)
     cd "$build_dir" && cpack
     ;;
 *)
-    echo "usage: $0 run|test|package|windows|web|serve" >&2
+    echo "usage: $0 run|test|check|package|windows|web|serve" >&2
     exit 2
     ;;
 esac
