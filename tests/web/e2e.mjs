@@ -10,7 +10,7 @@
 // fractions of a pixel, and what a screen reader finds.
 //   node e2e.mjs SITE_FOLDER --language=bg-BG [--screenshot=FILE]
 //   node e2e.mjs SITE_FOLDER --devices [--screenshots=FOLDER]
-import { launchBrowser } from "./Browser.mjs";
+import { launchBrowser } from "../../scripts/Browser.mjs";
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
 const [site, ...options] = process.argv.slice(2);

@@ -3,7 +3,7 @@
 //   node run-page.mjs FOLDER PAGE [--scale=S] [PROGRAM ARGUMENTS...]
 // FOLDER is served on 127.0.0.1; the page leaves the program's exit code in
 // window.programExitCode.
-import { launchBrowser } from "./Browser.mjs";
+import { launchBrowser } from "../../scripts/Browser.mjs";
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
 const [folder, page, ...rest] = process.argv.slice(2);
