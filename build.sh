@@ -96,8 +96,10 @@ build_web() {
     cmake --build --preset web
 }
 
-# The core's tests under node, the scenarios and the page in headless Chromium.
+# The core's tests under node, the scenarios and the page in headless
+# Chromium, headless Firefox ESR and WebKit's MiniBrowser on a virtual display.
 test_web() {
+    install_missing firefox-esr webkit2gtk-driver xvfb
     build_web
     ctest --preset web
 }
