@@ -170,6 +170,9 @@ async function shrinkingWindow(browser, server) {
 async function offline(page, server) {
     await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
     await page.reload();
+    // The program fetches its code after the page has loaded: the server
+    // stays until the program runs.
+    await page.waitForSelector(byId("Picture1"));
     check("the service worker answers", await page.evaluate(() => navigator.serviceWorker.controller !== null));
     server.closeAllConnections();
     await new Promise((resolve) => server.close(resolve));
