@@ -4,6 +4,7 @@
 // that a test is written once for every engine. The browser's language is
 // the one the environment names, as on a pupil's machine.
 import { spawn } from "node:child_process";
+import http from "node:http";
 import net from "node:net";
 
 const MiniBrowser = process.env.MINIBROWSER ?? "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
@@ -24,16 +25,28 @@ class WebDriverSession {
         this.address = address;
     }
 
-    async send(method, path, body) {
-        const response = await fetch(`${this.address}${path}`, {
-            method,
-            headers: { "Content-Type": "application/json" },
-            body: body === undefined ? undefined : JSON.stringify(body),
+    // Over node's own HTTP, which, unlike fetch, waits as long as a command
+    // takes: a script may wait minutes in a busy page.
+    send(method, path, body) {
+        const data = body === undefined ? undefined : JSON.stringify(body);
+        return new Promise((resolve, reject) => {
+            const request = http.request(`${this.address}${path}`, {
+                method,
+                headers: data === undefined ? {} : { "Content-Type": "application/json", "Content-Length": Buffer.byteLength(data) },
+            }, (response) => {
+                const chunks = [];
+                response.on("data", (chunk) => chunks.push(chunk));
+                response.on("end", () => {
+                    const { value } = JSON.parse(Buffer.concat(chunks).toString("utf8"));
+                    if (response.statusCode >= 400)
+                        reject(new Error(`WebDriver ${method} ${path}: ${value?.error}: ${value?.message}`));
+                    else
+                        resolve(value);
+                });
+            });
+            request.on("error", reject);
+            request.end(data);
         });
-        const { value } = await response.json();
-        if (!response.ok)
-            throw new Error(`WebDriver ${method} ${path}: ${value?.error}: ${value?.message}`);
-        return value;
     }
 
     command(method, path, body) {
@@ -203,7 +216,12 @@ export async function launchWebKit() {
     const session = new WebDriverSession(`http://127.0.0.1:${port}`);
     const exited = new Promise((resolve, reject) => driver.once("exit", (code) =>
         reject(new Error(`WebKitWebDriver ended with ${code}`))));
-    await Promise.race([session.open(), exited]);
+    try {
+        await Promise.race([session.open(), exited]);
+    } catch (error) {
+        driver.kill();
+        throw error;
+    }
     session.free = [await session.command("GET", "/window")];
     return {
         async newPage() {
