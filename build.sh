@@ -93,20 +93,22 @@ test_windows() {
 }
 
 # The browser program. The build opens the freshly built program in headless
-# Chromium, through puppeteer-core (from tests/web's lock file, which the
+# Chromium, through puppeteer-core (from scripts' lock file, which the
 # tests use too), to put its start window into the page; node serves the site.
 build_web() {
     install_missing cmake ninja-build doctest-dev emscripten nodejs imagemagick fonts-liberation chromium
     # Some Node.js packages bring their own npm, which Debian's would replace.
     command -v npm >/dev/null || install_missing npm
-    [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] \
-        || (cd tests/web && npm ci --no-audit --no-fund)
+    [ scripts/node_modules/.package-lock.json -nt scripts/package-lock.json ] \
+        || (cd scripts && npm ci --no-audit --no-fund)
     cmake --preset web
     cmake --build --preset web
 }
 
-# The core's tests under node, the scenarios and the page in headless Chromium.
+# The core's tests under node, the scenarios and the page in headless
+# Chromium, headless Firefox ESR and WebKit's MiniBrowser on a virtual display.
 test_web() {
+    install_missing firefox-esr webkit2gtk-driver xvfb
     build_web
     ctest --preset web
 }

@@ -12,7 +12,7 @@
 //   node bench/web_first_paint.mjs [RUNS] [SITE_FOLDER]    (default 21, build-web/site)
 import path from "node:path";
 import { fileURLToPath } from "node:url";
-import { launchBrowser } from "../tests/web/Browser.mjs";
+import { launchBrowser } from "../scripts/Browser.mjs";
 import { addressOf, serve } from "../scripts/StaticServer.mjs";
 
 const runs = Number(process.argv[2] ?? 21);

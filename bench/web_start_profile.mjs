@@ -8,7 +8,7 @@
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
-import { launchBrowser } from "../tests/web/Browser.mjs";
+import { launchBrowser } from "../scripts/Browser.mjs";
 import { addressOf, serve } from "../scripts/StaticServer.mjs";
 
 const runs = Number(process.argv[2] ?? 11);

@@ -84,6 +84,18 @@ async function answer(base, request, response) {
     response.end(request.method === "HEAD" ? undefined : data);
 }
 
+// A request the server cannot read, such as one whose request line is too
+// long, is answered with a status and only half closed: the rest of it is
+// still read, and dropped, so that the client gets its answer, not a reset.
+function refuseUnreadable(error, socket) {
+    const status = error.code === "HPE_HEADER_OVERFLOW" ? 431 : 400;
+    if (!socket.writable) {
+        socket.destroy();
+        return;
+    }
+    socket.end(`HTTP/1.1 ${status} ${http.STATUS_CODES[status]}\r\nContent-Length: 0\r\nConnection: close\r\n\r\n`);
+}
+
 // Serves the files under `root` on 127.0.0.1 at `port` (0: any free port);
 // resolves to the server once it listens, rejects when it cannot.
 export async function serve(root, port = 0) {
@@ -96,6 +108,7 @@ export async function serve(root, port = 0) {
                 response.writeHead(error instanceof RequestError ? error.status : 500).end();
         });
     });
+    server.on("clientError", refuseUnreadable);
     await new Promise((resolve, reject) => {
         server.once("error", reject);
         server.listen(port, "127.0.0.1", resolve);

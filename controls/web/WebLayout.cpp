@@ -28,9 +28,12 @@ void WebLayout::add(const val& element, const PixelRect& design)
 }
 
 // The page's whole device pixels, without scroll bars; the window is laid
-// out in them and written in CSS pixels.
+// out in them and written in CSS pixels. The page is measured with the
+// window taking no room: a window still laid out for a larger page would
+// give it scroll bars, which go once it fits, with no event to say so.
 double WebLayout::fitToPage() const
 {
+    placeAt(window_, PixelRect{});
     const double ratio = val::global("devicePixelRatio").as<double>();
     const val page = document()["documentElement"];
     const int pageWidth = int(std::floor(page["clientWidth"].as<double>() * ratio));

@@ -3,28 +3,44 @@
 #include "controls/web/WebForm.h"
 
 #include <emscripten/emscripten.h>
-#include <emscripten/val.h>
 
 namespace controls {
-
-using emscripten::val;
 
 std::unique_ptr<Form> WebToolkit::createForm(const FormDescription& description)
 {
     return std::make_unique<WebForm>(description);
 }
 
+namespace {
+
 // What the browser writes between the whole and the fractional part of a
-// number in the user's language, asked anew each time.
+// number: in the browser's language where the browser knows it, else in the
+// page's own. A language given in no form the browser takes ("C", "",
+// "en_US"), or a browser without Intl, leaves the page's default or a point.
+EM_JS(void, writeDecimalSeparator, (char* separator, int size), {
+    function separatorOf(language) {
+        try {
+            if (Intl.NumberFormat.supportedLocalesOf(language).length === 0)
+                return null;
+            const parts = new Intl.NumberFormat(language).formatToParts(0.5);
+            const decimal = parts.find(function (part) { return part.type === "decimal"; });
+            return decimal ? decimal.value : null;
+        } catch (error) {
+            return null;
+        }
+    }
+    const written = separatorOf(navigator.language) || separatorOf(document.documentElement.lang) || ".";
+    stringToUTF8(written, separator, size);
+});
+
+} // namespace
+
+// Asked anew each time: the user may change the browser's language.
 std::string WebToolkit::decimalSeparator() const
 {
-    const val format = val::global("Intl")["NumberFormat"].new_(val::global("navigator")["language"]);
-    const val parts = format.call<val>("formatToParts", 0.5);
-    for (int at = 0; at < parts["length"].as<int>(); ++at) {
-        if (parts[at]["type"].as<std::string>() == "decimal")
-            return parts[at]["value"].as<std::string>();
-    }
-    return ".";
+    char separator[16] = {};
+    writeDecimalSeparator(separator, sizeof separator);
+    return separator;
 }
 
 // main() returns no further: the page goes on dispatching events to the

@@ -293,13 +293,14 @@ std::string WebDriver::accessibleName(const std::string& control) const
     return name.isString() ? name.as<std::string>() : std::string();
 }
 
-// The board's description, and what it last announced (the test page
-// records it).
+// The board's description, and what it last announced: through ariaNotify,
+// which the test page records, or where the page has none, in its live
+// region.
 std::string WebDriver::boardDescription() const
 {
     const val canvas = board().element();
     const std::string described = canvas.call<val>("getAttribute", val("aria-description")).as<std::string>();
-    const val last = canvas["announced"];
+    const val last = canvas["ariaNotify"].isUndefined() ? board().announcer()["textContent"] : canvas["announced"];
     const std::string announced = last.isString() ? last.as<std::string>() : std::string();
     return announced == described ? described : "announced: " + announced;
 }

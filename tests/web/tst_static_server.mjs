@@ -15,19 +15,24 @@ let folder;
 let server;
 
 // Sends a request line as it is, unchecked by any client, and gives the
-// status and body of the answer.
+// status and body of the answer. Of a line too long to read, the rest is
+// still being sent when the answer comes, as from a browser on a slow line.
 function ask(requestLine) {
     return new Promise((resolve, reject) => {
         const socket = net.connect(server.address().port, "127.0.0.1");
         const chunks = [];
         socket.on("data", (chunk) => chunks.push(chunk));
         socket.on("error", reject);
-        socket.on("end", () => {
+        socket.on("close", (hadError) => {
+            if (hadError)
+                return;
             const text = Buffer.concat(chunks).toString("latin1");
             const status = Number(text.split(" ", 2)[1]);
             resolve({ status, body: text.slice(text.indexOf("\r\n\r\n") + 4) });
         });
-        socket.write(`${requestLine} HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n`);
+        const request = `${requestLine} HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n`;
+        socket.write(request.slice(0, 32768));
+        socket.once("data", () => socket.end(request.slice(32768)));
     });
 }
 
@@ -80,7 +85,7 @@ test("malformed escapes and long paths", async () => {
         await expectRefusedThenServing(`GET ${target}`, [400]);
     await expectRefusedThenServing(`GET /${"a".repeat(300)}`, [404]);
     await expectRefusedThenServing(`GET /${"a/".repeat(3000)}`, [404]);
-    await expectRefusedThenServing(`GET /${"a".repeat(100000)}`, [400, 414, 431]);
+    await expectRefusedThenServing(`GET /${"a".repeat(1000000)}`, [414, 431]);
 });
 
 test("only GET and HEAD", async () => {

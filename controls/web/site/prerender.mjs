@@ -15,9 +15,9 @@ const page = path.join(site, "index.html");
 
 async function browserModule() {
     try {
-        return await import("../../../tests/web/Browser.mjs");
+        return await import("../../../scripts/Browser.mjs");
     } catch (error) {
-        throw new Error(`${error.message}\npuppeteer-core is missing: run "npm ci --no-audit --no-fund" in tests/web`);
+        throw new Error(`${error.message}\npuppeteer-core is missing: run "npm ci --no-audit --no-fund" in scripts`);
     }
 }
 

@@ -1,5 +1,6 @@
-// Headless Chromium as the tests and benchmarks start it: Debian's own
-// browser, with a profile of its own, nothing fetched from the network.
+// Headless Chromium, or Firefox ESR, as the build, the tests and the
+// benchmarks start it: Debian's own browser, with a profile of its own,
+// nothing fetched from the network.
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -10,7 +11,35 @@ import puppeteer from "puppeteer-core";
 // `screenScale` the screen itself has that ratio, as a phone's or a laptop's
 // at 125 % has, and a page lies on whole device pixels. Its pages then take
 // a deviceScaleFactor of 0: the screen's own.
-export async function launchBrowser({ language = "en-US", scale = 1, screenScale } = {}) {
+export async function launchBrowser({ engine = "chromium", language = "en-US", scale = 1, screenScale } = {}) {
+    const browser = engine === "firefox" ? await launchFirefox(language)
+                                         : await launchChromium({ language, scale, screenScale });
+    // Its pages wait as long for loads and selectors, never 30 s alone.
+    const newPage = browser.newPage.bind(browser);
+    browser.newPage = async (...options) => {
+        const page = await newPage(...options);
+        page.setDefaultTimeout(0);
+        return page;
+    };
+    return browser;
+}
+
+// Firefox over WebDriver BiDi, which sets each page's size and device pixel
+// ratio itself; puppeteer gives it a profile of its own.
+function launchFirefox(language) {
+    return puppeteer.launch({
+        browser: "firefox",
+        executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
+        headless: true,
+        timeout: 0,
+        protocolTimeout: 0,
+        defaultViewport: { width: 800, height: 600 },
+        // Scroll bars take room, as they do for a pupil.
+        extraPrefsFirefox: { "intl.accept_languages": language, "widget.gtk.overlay-scrollbars.enabled": false },
+    });
+}
+
+async function launchChromium({ language, scale, screenScale }) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-chromium-"));
     const browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
@@ -33,13 +62,6 @@ export async function launchBrowser({ language = "en-US", scale = 1, screenScale
             ...(screenScale ? [`--force-device-scale-factor=${screenScale}`] : []),
         ],
     });
-    // Its pages wait as long for loads and selectors, never 30 s alone.
-    const newPage = browser.newPage.bind(browser);
-    browser.newPage = async (...options) => {
-        const page = await newPage(...options);
-        page.setDefaultTimeout(0);
-        return page;
-    };
     // Chromium may still be writing its profile as it goes.
     browser.on("disconnected", () => {
         try {
