@@ -4,6 +4,7 @@
 #include "controls/form/Layout.h"
 #include "controls/form/LineEnds.h"
 #include "controls/web/WebDom.h"
+#include "controls/web/WebStartInput.h"
 #include "controls/web/WebStyleSheet.h"
 
 #include <algorithm>
@@ -156,7 +157,7 @@ val WebForm::createControl(const ControlDescription& control)
 
 // The window goes into the page only now, in the place of the inert start
 // window the page was built with, if it has one; until then nothing in it
-// can take the focus.
+// can take the focus. What was pressed on the start window is pressed now.
 void WebForm::Show()
 {
     const val start = document().call<val>("getElementById", window_["id"]);
@@ -166,6 +167,7 @@ void WebForm::Show()
         start.call<void>("replaceWith", window_);
     fitToPage();
     focus(behaviour_.firstFocus(canTakeFocus()));
+    WebStartInput(window_).replay();
 }
 
 // The window's keys come here first, in the capture phase.

@@ -1,0 +1,111 @@
+// Presses, taps and keys made on the start window the page is built with,
+// before the program has loaded, count: the program's WebAssembly is held
+// back until they are made, and once it runs, its lists, board and focus are
+// exactly what the same input gives when made on the running program.
+//   node start_input.mjs SITE_FOLDER
+import { launchBrowser } from "../../scripts/Browser.mjs";
+import { addressOf, serve } from "../../scripts/StaticServer.mjs";
+
+const [site] = process.argv.slice(2);
+const program = ".window:not([inert])";
+
+// The middle of a grid crossing's pixel on the board, an image in the start
+// window and a canvas in the program's, in the page's CSS pixels.
+function crossing([x, y]) {
+    const board = document.querySelector(".board");
+    const box = board.getBoundingClientRect();
+    const scale = box.width / board.offsetWidth;
+    const pixel = (board.clientWidth * scale) / (board.naturalWidth || board.width);
+    return { x: box.left + board.clientLeft * scale + (x * 20 + 0.5) * pixel,
+             y: box.top + board.clientTop * scale + (y * 20 + 0.5) * pixel };
+}
+
+// A click, a double click (one point), a tap, and Tab from the board.
+async function pupilInput(page) {
+    const at = (point) => page.evaluate(crossing, point);
+    const click = await at([2, 3]);
+    await page.mouse.click(click.x, click.y);
+    const double = await at([6, 1]);
+    await page.mouse.click(double.x, double.y, { count: 2 });
+    const tap = await at([5, 4]);
+    await page.touchscreen.tap(tap.x, tap.y);
+    await page.keyboard.press("Tab");
+}
+
+// The program's rows, focus and board pixels.
+function programState() {
+    const rows = (id) => [...document.getElementById(id).children].map((row) => row.textContent).join();
+    const board = document.getElementById("Picture1");
+    const pixels = board.getContext("2d").getImageData(0, 0, board.width, board.height).data;
+    let hash = 0;
+    for (const byte of pixels)
+        hash = (hash * 31 + byte) >>> 0;
+    return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id, board: hash };
+}
+
+// Each page a first visit, which no service worker answers.
+async function openPage(browser) {
+    const page = await (await browser.createBrowserContext()).newPage();
+    page.setDefaultTimeout(0);
+    await page.setViewport({ width: 474, height: 418, deviceScaleFactor: 1, hasTouch: true });
+    page.on("pageerror", (error) => {
+        console.error(`FAILED: an error on the page: ${error.message}`);
+        process.exitCode = 1;
+    });
+    return page;
+}
+
+// The input made once the program runs.
+async function madeOnProgram(browser, server) {
+    const page = await openPage(browser);
+    await page.goto(addressOf(server));
+    await page.waitForSelector(program);
+    await pupilInput(page);
+    return page.evaluate(programState);
+}
+
+// The input made on the start window, once it is on the screen, while the
+// program's WebAssembly is held back.
+async function madeOnStartWindow(browser, server) {
+    const page = await openPage(browser);
+    const held = [];
+    let holding = true;
+    await page.setRequestInterception(true);
+    page.on("request", (request) => {
+        if (holding && request.url().endsWith(".wasm"))
+            held.push(request);
+        else
+            request.continue();
+    });
+    await page.goto(addressOf(server), { waitUntil: "domcontentloaded" });
+    await page.waitForFunction(() =>
+        document.querySelector(".window[inert]") && performance.getEntriesByType("paint").length > 0);
+    await pupilInput(page);
+    const early = await page.evaluate(() => document.querySelector(".window[inert]") !== null);
+    holding = false;
+    for (const request of held)
+        request.continue();
+    await page.waitForSelector(program);
+    return { early, state: await page.evaluate(programState) };
+}
+
+const server = await serve(site);
+const browser = await launchBrowser({ language: "bg-BG" });
+try {
+    const expected = await madeOnProgram(browser, server);
+    const { early, state } = await madeOnStartWindow(browser, server);
+    const expect = (what, condition, detail) => {
+        if (!condition) {
+            console.error(`FAILED: ${what}: ${detail}`);
+            process.exitCode = 1;
+        }
+    };
+    expect("the input is made before the program runs", early, "the program ran first");
+    expect("three points after a click, a double click and a tap", expected.x === "2,6,5" && expected.y === "3,1,4",
+           JSON.stringify(expected));
+    expect("the start window's input as the program's own", JSON.stringify(state) === JSON.stringify(expected),
+           `${JSON.stringify(state)} instead of ${JSON.stringify(expected)}`);
+} finally {
+    await browser.close();
+    server.close();
+}
