@@ -20,8 +20,11 @@ inline constexpr std::int16_t CtrlMask = 2;
 inline constexpr std::int16_t AltMask = 4;
 } // namespace mouse
 
-// What a finger or a pen on the board does.
-enum class Contact : std::uint8_t { Moved, Lifted, Cancelled };
+// What a finger or a pen on the board does: it touches down or moves onto a
+// crossing, moves off the inner area (still down, it may come back), lifts,
+// or ends without lifting on the area, taken back by the system or the
+// page, or lifted off the area.
+enum class Contact : std::uint8_t { Moved, OffArea, Lifted, Cancelled };
 
 // A picture box: a framed drawing surface that keeps a persistent image.
 // Coordinates are pixels of the window's design, origin at the top-left of
@@ -38,9 +41,9 @@ public:
     using MouseDownHandler =
         std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
     // Raised while a finger or a pen touches the board: where it touched down
-    // or moved to, where it lifted, or that it was cancelled, at the design
-    // pixel it is over. One that moves or lifts off the inner area, or that
-    // the page takes over as a gesture, is reported cancelled.
+    // or moved to, or where it lifted, at the design pixel it is over; that
+    // it moved off the inner area; or that it was cancelled: lifted off the
+    // inner area, or taken over by the system or the page as a gesture.
     using ContactHandler = std::function<void(Contact contact, float x, float y)>;
     // Raised for a key pressed while the board has the focus, with its key
     // code (controls/KeyCode.h) and the shift state; keys that move the

@@ -4,42 +4,11 @@
 #include "controls/KeyCode.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace controls {
 
 namespace {
-
-// The focus mark and the keyboard cursor: one colour the program never
-// draws in, so that neither can be taken for a point or a line.
-constexpr Rgb MarkColour{0, 0, 255};
-// All are lines this many design pixels thick; the keyboard cursor and the
-// contact mark are square rings this far from their crossing on each side,
-// clear of the point's dot.
-constexpr int MarkThickness = 2;
-constexpr int CursorReach = 5;
-
-// The four sides of a frame `thickness` pixels wide just inside `outer`.
-std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
-{
-    return {PixelRect{outer.left, outer.top, outer.width, thickness},
-            PixelRect{outer.left, outer.top + outer.height - thickness, outer.width, thickness},
-            PixelRect{outer.left, outer.top, thickness, outer.height},
-            PixelRect{outer.left + outer.width - thickness, outer.top, thickness, outer.height}};
-}
-
-// The lines from a ring to the four edges of an image, along the ring's
-// middle, which show past a finger that covers the ring.
-std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width, int height)
-{
-    const int left = ring.left + (ring.width - thickness) / 2;
-    const int top = ring.top + (ring.height - thickness) / 2;
-    const int right = ring.left + ring.width;
-    const int bottom = ring.top + ring.height;
-    return {PixelRect{0, top, ring.left, thickness}, PixelRect{right, top, width - right, thickness},
-            PixelRect{left, 0, thickness, ring.top}, PixelRect{left, bottom, thickness, height - bottom}};
-}
 
 // The keys a board takes for itself: those the program has a use for, but
 // Tab, which moves the focus.
@@ -66,6 +35,7 @@ RasterBoard::RasterBoard(const ControlDescription& design, const EdgeLook& edge,
     , designHeight_(edge_.inner(design.bounds.height))
     , image_(designWidth_, designHeight_, backColor_, scale)
     , shown_(image_)
+    , marks_(image_, [this](const PixelRect& area) { invalidate(area); })
 {
     image_.takeChangedArea();
 }
@@ -120,33 +90,17 @@ void RasterBoard::PSet(float x, float y, std::optional<Rgb> colour)
 
 void RasterBoard::SetKeyboardCursor(float x, float y)
 {
-    if (x == cursorX_ && y == cursorY_)
-        return;
-    const PixelRect before = ringArea(cursorX_, cursorY_);
-    cursorX_ = x;
-    cursorY_ = y;
-    if (focusShown_)
-        restale(unite(before, ringArea(cursorX_, cursorY_)));
+    marks_.setKeyboardCursor(x, y);
 }
 
 void RasterBoard::SetContactMark(float x, float y)
 {
-    if (contactMarked_ && x == contactX_ && y == contactY_)
-        return;
-    const bool wasMarked = std::exchange(contactMarked_, true);
-    const double beforeX = std::exchange(contactX_, x);
-    const double beforeY = std::exchange(contactY_, y);
-    if (wasMarked)
-        restaleContactMark(beforeX, beforeY);
-    restaleContactMark(x, y);
+    marks_.setContactMark(x, y);
 }
 
 void RasterBoard::ClearContactMark()
 {
-    if (!contactMarked_)
-        return;
-    contactMarked_ = false;
-    restaleContactMark(contactX_, contactY_);
+    marks_.clearContactMark();
 }
 
 void RasterBoard::SetDescription(const std::string& text)
@@ -174,16 +128,13 @@ void RasterBoard::OnContact(ContactHandler handler)
 
 // Without the marks the image itself is what shows, and nothing is copied;
 // the copy catches up on everything stale once the marks show again.
-const Raster& RasterBoard::shown()
+const Raster& RasterBoard::composeScreenImage()
 {
-    if (!focusShown_ && !contactMarked_)
+    if (!marks_.anyShown())
         return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
-        if (focusShown_)
-            drawMarks();
-        if (contactMarked_)
-            drawContactMark();
+        marks_.drawOn(shown_);
         shown_.takeChangedArea();
         stale_ = {};
     }
@@ -209,14 +160,17 @@ void RasterBoard::contactAt(Contact contact, double x, double y)
     contactOnDevicePixel(contact, scale.devicePixel(x), scale.devicePixel(y));
 }
 
-// A contact off the inner area can enter nothing, as if it were cancelled.
+// A contact off the inner area is over no crossing: it may come back while
+// it moves, and lifted there it ends without entering anything.
 void RasterBoard::contactOnDevicePixel(Contact contact, int x, int y)
 {
     const std::optional<DesignPixel> over = designPixelOn(x, y);
-    if (!over)
-        cancelContact();
-    else if (contact_)
+    if (!contact_)
+        return;
+    if (over)
         contact_(contact, float(over->x), float(over->y));
+    else
+        contact_(contact == Contact::Moved ? Contact::OffArea : Contact::Cancelled, 0, 0);
 }
 
 void RasterBoard::cancelContact()
@@ -246,23 +200,12 @@ bool RasterBoard::keyDown(std::int16_t keyCode, std::int16_t shift)
 
 void RasterBoard::setHasFocus(bool focused)
 {
-    hasFocus_ = focused;
-    updateFocusMark();
+    marks_.setHasFocus(focused);
 }
 
 void RasterBoard::setFocusCuesShown(bool shown)
 {
-    focusCuesShown_ = shown;
-    updateFocusMark();
-}
-
-void RasterBoard::updateFocusMark()
-{
-    const bool shown = hasFocus_ && focusCuesShown_;
-    if (shown == focusShown_)
-        return;
-    focusShown_ = shown;
-    restale(PixelRect{0, 0, image_.width(), image_.height()});
+    marks_.setFocusCuesShown(shown);
 }
 
 void RasterBoard::setScale(double scale)
@@ -272,57 +215,21 @@ void RasterBoard::setScale(double scale)
     image_ = log_.replay(designWidth_, designHeight_, scale);
     image_.takeChangedArea();
     shown_ = image_;
-    restale(PixelRect{0, 0, image_.width(), image_.height()});
+    marks_.fitTo(image_);
+    invalidate(PixelRect{0, 0, image_.width(), image_.height()});
 }
 
 void RasterBoard::showChanges()
 {
     const PixelRect changed = image_.takeChangedArea();
     if (!changed.empty())
-        restale(changed);
+        invalidate(changed);
 }
 
-void RasterBoard::restale(const PixelRect& area)
+void RasterBoard::invalidate(const PixelRect& area)
 {
     stale_ = unite(stale_, area);
     imageChanged(area);
-}
-
-// The ring round a crossing, in the image's pixels.
-PixelRect RasterBoard::ringArea(double x, double y) const
-{
-    const DeviceScale scale(image_.scale());
-    const int reach = scale.extent(CursorReach);
-    return PixelRect{scale.pixel(x) - reach, scale.pixel(y) - reach, 2 * reach + 1, 2 * reach + 1};
-}
-
-// The row and the column of a contact mark at a crossing, each the ring's
-// breadth across the whole image: shown again one at a time, they are two
-// thin strips.
-void RasterBoard::restaleContactMark(double x, double y)
-{
-    const PixelRect ring = ringArea(x, y);
-    restale(PixelRect{0, ring.top, image_.width(), ring.height});
-    restale(PixelRect{ring.left, 0, ring.width, image_.height()});
-}
-
-void RasterBoard::drawMarks()
-{
-    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
-    for (const PixelRect& side : frameSides(PixelRect{0, 0, shown_.width(), shown_.height()}, thickness))
-        shown_.fillRect(side, MarkColour);
-    for (const PixelRect& side : frameSides(ringArea(cursorX_, cursorY_), thickness))
-        shown_.fillRect(side, MarkColour);
-}
-
-void RasterBoard::drawContactMark()
-{
-    const int thickness = DeviceScale(image_.scale()).length(MarkThickness);
-    const PixelRect ring = ringArea(contactX_, contactY_);
-    for (const PixelRect& side : frameSides(ring, thickness))
-        shown_.fillRect(side, MarkColour);
-    for (const PixelRect& arm : armsOf(ring, thickness, shown_.width(), shown_.height()))
-        shown_.fillRect(arm, MarkColour);
 }
 
 } // namespace controls

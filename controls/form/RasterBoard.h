@@ -2,6 +2,7 @@
 
 #include "controls/Board.h"
 #include "controls/form/BoardEdge.h"
+#include "controls/form/BoardMarks.h"
 #include "controls/raster/DrawingLog.h"
 #include "controls/FormDescription.h"
 #include "controls/raster/Raster.h"
@@ -13,14 +14,15 @@ namespace controls {
 
 // The board's drawing, done once for every toolkit: all of it goes into a
 // raster image at the display's scale, which a toolkit's board only shows,
-// and which it tells about presses, contacts, keys and its focus. The
-// keyboard cursor, the contact mark and the focus mark are drawn over a copy
-// of the image, the one shown.
+// and which it tells about presses, contacts, keys and its focus. Its marks
+// are drawn over a copy of the image, the one shown.
 class RasterBoard : public Board
 {
 public:
     // The board as designed: its image fills what lies inside the edge.
     RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale = 1);
+    RasterBoard(const RasterBoard&) = delete;
+    RasterBoard& operator=(const RasterBoard&) = delete;
 
     float ScaleWidth() const override;
     float ScaleHeight() const override;
@@ -44,10 +46,9 @@ public:
 
     // What the procedures drew, at the display's scale.
     const Raster& image() const { return image_; }
-    // What the screen shows: the image, with the focus mark and the keyboard
-    // cursor over it while the focus shows, and the contact mark while a
-    // finger or a pen touches.
-    const Raster& shown();
+    // What the screen shows: the image with the marks over it, brought up to
+    // date where it is stale. A toolkit's board paints it.
+    const Raster& composeScreenImage();
     const std::string& description() const { return description_; }
     const BoardEdge& edge() const { return edge_; }
 
@@ -88,12 +89,9 @@ private:
 
     std::optional<DesignPixel> designPixelOn(int x, int y) const;
     void showChanges();
-    void restale(const PixelRect& area);
-    PixelRect ringArea(double x, double y) const;
-    void restaleContactMark(double x, double y);
-    void drawMarks();
-    void updateFocusMark();
-    void drawContactMark();
+    // Records pixels of the shown image as stale and asks the toolkit to
+    // paint them again.
+    void invalidate(const PixelRect& area);
 
     BoardEdge edge_;
     int designWidth_;
@@ -107,14 +105,7 @@ private:
     Raster shown_;
     // Pixels of the shown image that no longer agree with the image.
     PixelRect stale_;
-    double cursorX_ = 0;
-    double cursorY_ = 0;
-    bool hasFocus_ = false;
-    bool focusCuesShown_ = false;
-    bool focusShown_ = false;
-    bool contactMarked_ = false;
-    double contactX_ = 0;
-    double contactY_ = 0;
+    BoardMarks marks_;
     std::string description_;
     MouseDownHandler mouseDown_;
     KeyDownHandler keyDown_;

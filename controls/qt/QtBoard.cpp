@@ -81,7 +81,7 @@ void QtBoard::paintEvent(QPaintEvent* event)
             painter.fillRect(band.area.left, band.area.top, band.area.width, band.area.height,
                              toQColor(band.colour));
     }
-    const Raster& raster = shown();
+    const Raster& raster = composeScreenImage();
     // The image is read where it lies, without a copy, one pixel to a
     // device pixel.
     QImage picture(reinterpret_cast<const uchar*>(raster.bits()), raster.width(), raster.height(),

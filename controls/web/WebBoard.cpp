@@ -81,7 +81,7 @@ void WebBoard::imageChanged(const PixelRect& area)
 
 void WebBoard::paint()
 {
-    const Raster& picture = shown();
+    const Raster& picture = composeScreenImage();
     if (canvas_["width"].as<int>() != picture.width() || canvas_["height"].as<int>() != picture.height()) {
         canvas_.set("width", picture.width());
         canvas_.set("height", picture.height());

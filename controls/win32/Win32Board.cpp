@@ -113,7 +113,7 @@ void Win32Board::descriptionChanged()
 void Win32Board::onPaint()
 {
     const PaintScope paint(window_);
-    const Raster& raster = shown();
+    const Raster& raster = composeScreenImage();
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = raster.width();

@@ -11,6 +11,8 @@
 #include "controls/win32/WindowContext.h"
 #include "controls/win32/WindowProcedure.h"
 
+#include <utility>
+
 namespace controls {
 
 namespace {
@@ -93,7 +95,8 @@ Win32Form::Win32Form(const FormDescription& description)
     for (const ControlDescription* control : behaviour_.stackingOrder())
         createControl(description, *control, id++);
     layOut(DpiFunctions::get().dpiOf(window_));
-    resize(nullptr);
+    showIcon();
+    resizeInPlace();
     // The window keeps whether it shows focus cues, on Windows and on Wine,
     // which keeps no such state, and tells its controls.
     showFocusCues();
@@ -119,27 +122,27 @@ void Win32Form::createControl(const FormDescription& description, const ControlD
     const ControlKey key{control.name, control.index};
     const std::string name = accessibleNameOf(description, control);
     const FormLook& look = description.look;
-    keys_[id] = key;
-    HWND created = nullptr;
+    Child child{key, nullptr, control.bounds, nullptr};
     switch (control.kind) {
     case ControlKind::PictureBox:
-        handles_[key] = (boards_[key] = std::make_unique<Win32Board>(control, look.boardEdge, name, window_, id))->handle();
-        return;
+        child.handle = (boards_[key] = std::make_unique<Win32Board>(control, look.boardEdge, name, window_, id))->handle();
+        child.designBounds.reset();
+        break;
     case ControlKind::ListBox:
-        created = (lists_[key] = std::make_unique<Win32ListBox>(control, name, window_, id))->handle();
+        child.handle = (lists_[key] = std::make_unique<Win32ListBox>(control, name, window_, id))->handle();
         break;
     case ControlKind::CommandButton:
-        created = (buttons_[key] = std::make_unique<Win32CommandButton>(control, look, window_, id))->handle();
+        child.handle = (buttons_[key] = std::make_unique<Win32CommandButton>(control, look, window_, id))->handle();
         break;
     case ControlKind::TextBox:
-        created = (textBoxes_[key] = std::make_unique<Win32TextBox>(control, name, window_, id))->handle();
+        child.handle = (textBoxes_[key] = std::make_unique<Win32TextBox>(control, name, window_, id))->handle();
         break;
     case ControlKind::Label:
-        created = (labels_[key] = std::make_unique<Win32Label>(control, look.textColour, window_, id))->handle();
+        child.label = std::make_unique<Win32Label>(control, look.textColour, window_, id);
+        child.handle = child.label->handle();
         break;
     }
-    handles_[key] = created;
-    placed_.emplace_back(created, control.bounds);
+    children_.emplace(id, std::move(child));
 }
 
 // Every control at its place and in the font for a resolution. The controls
@@ -149,23 +152,35 @@ void Win32Form::layOut(UINT dpi)
     dpi_ = dpi;
     const double scale = scaleAt(dpi);
     GdiObject<HFONT> font(createFont(fontFamily_, pointSize_, dpi));
-    for (const auto& [control, design] : placed_) {
-        placeChildWindow(control, design, scale);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    for (const auto& [id, child] : children_) {
+        if (!child.designBounds)
+            continue;
+        placeChildWindow(child.handle, *child.designBounds, scale);
+        SendMessageW(child.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     for (const auto& [key, board] : boards_)
         board->showAtScale(scale);
     font_ = std::move(font);
-    showIcon();
 }
 
-// The frame round the scaled client area, at a point or where the window is.
-void Win32Form::resize(const POINT* at)
+// The frame round the client area at the window's scale.
+SIZE Win32Form::frameSize() const
 {
     const PixelRect client = DeviceScale(scaleAt(dpi_)).rect(PixelRect{0, 0, clientWidth_, clientHeight_});
     const RECT frame = DpiFunctions::get().frameFor(RECT{0, 0, client.width, client.height}, WindowStyle, dpi_);
-    SetWindowPos(window_, nullptr, at ? at->x : 0, at ? at->y : 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (at ? 0 : SWP_NOMOVE));
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Win32Form::resizeInPlace()
+{
+    const SIZE frame = frameSize();
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void Win32Form::moveAndResize(const POINT& at)
+{
+    const SIZE frame = frameSize();
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The icon resource in the sizes Windows shows at the window's resolution:
@@ -192,8 +207,12 @@ void Win32Form::Show()
 
 void Win32Form::focus(const std::optional<ControlKey>& key)
 {
-    if (key)
-        SetFocus(handles_.at(*key));
+    if (!key)
+        return;
+    for (const auto& [id, child] : children_) {
+        if (child.key == *key)
+            SetFocus(child.handle);
+    }
 }
 
 // What the window shows is told to the system's controls as their UI state,
@@ -209,10 +228,16 @@ void Win32Form::showFocusCues()
     showFocusCuesOnBoards();
 }
 
+const Win32Form::Child* Win32Form::childOfId(int id) const
+{
+    const auto child = children_.find(id);
+    return child == children_.end() ? nullptr : &child->second;
+}
+
 const ControlKey* Win32Form::keyOfId(int id) const
 {
-    const auto key = keys_.find(id);
-    return key == keys_.end() ? nullptr : &key->second;
+    const Child* child = childOfId(id);
+    return child ? &child->key : nullptr;
 }
 
 void Win32Form::centreOnScreen()
@@ -264,8 +289,8 @@ void Win32Form::onCommand(WORD id, WORD code)
 // stays white as an edit box is.
 LRESULT Win32Form::onColourStatic(HDC context, HWND control)
 {
-    if (const Win32Label* label = found(labels_, keyOfId(GetDlgCtrlID(control))))
-        return reinterpret_cast<LRESULT>(label->paintBackground(context));
+    if (const Child* child = childOfId(GetDlgCtrlID(control)); child && child->label)
+        return reinterpret_cast<LRESULT>(child->label->paintBackground(context));
     SetBkColor(context, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
@@ -300,8 +325,8 @@ void Win32Form::onNextControl(WPARAM which, LPARAM byHandle)
 void Win32Form::onDpiChanged(UINT dpi, const RECT& suggested)
 {
     layOut(dpi);
-    const POINT at{suggested.left, suggested.top};
-    resize(&at);
+    showIcon();
+    moveAndResize(POINT{suggested.left, suggested.top});
 }
 
 LRESULT Win32Form::onQueryUiState() const

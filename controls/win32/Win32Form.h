@@ -13,9 +13,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace controls {
 
@@ -40,14 +39,27 @@ public:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // What the window keeps of each control it made: its name and index,
+    // its window, where the design places it (none for the board, which
+    // places itself) and, for a label, the label, which only the window uses.
+    struct Child {
+        ControlKey key;
+        HWND handle = nullptr;
+        std::optional<PixelRect> designBounds;
+        std::unique_ptr<Win32Label> label;
+    };
+
     void createWindow(const FormDescription& description);
     void createControl(const FormDescription& description, const ControlDescription& control, int id);
     void layOut(UINT dpi);
-    void resize(const POINT* at);
+    SIZE frameSize() const;
+    void resizeInPlace();
+    void moveAndResize(const POINT& at);
     void showIcon();
     void centreOnScreen();
     void focus(const std::optional<ControlKey>& key);
     void showFocusCues();
+    const Child* childOfId(int id) const;
     const ControlKey* keyOfId(int id) const;
     void onCommand(WORD id, WORD code);
     LRESULT onColourStatic(HDC context, HWND control);
@@ -66,12 +78,9 @@ private:
     UINT dpi_ = 0;
     GdiObject<HBRUSH> background_;
     GdiObject<HFONT> font_;
-    std::map<ControlKey, std::unique_ptr<Win32Label>> labels_;
-    // Every control by its id, and its window by its key.
-    std::map<int, ControlKey> keys_;
-    std::map<ControlKey, HWND> handles_;
-    // Every control but the board, which places itself, with its design bounds.
-    std::vector<std::pair<HWND, PixelRect>> placed_;
+    // Every control by its id, which counts up in the order the controls
+    // were made, their stacking order.
+    std::map<int, Child> children_;
 };
 
 } // namespace controls

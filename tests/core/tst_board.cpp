@@ -76,11 +76,14 @@ public:
         : RasterBoard(boardWithoutEdge(343, 229), controls::EdgeLook{}, scale)
     {
         OnMouseDown([this](std::int16_t, std::int16_t, float x, float y) { entered = {int(x), int(y)}; });
+        OnContact([this](controls::Contact contact, float, float) { contacts.push_back(contact); });
     }
+    using RasterBoard::contactOnDevicePixel;
     using RasterBoard::pressAt;
     using RasterBoard::pressOnDevicePixel;
 
     std::pair<int, int> entered{-1, -1};
+    std::vector<controls::Contact> contacts;
 
 protected:
     void imageChanged(const controls::PixelRect&) override {}
@@ -270,6 +273,19 @@ TEST_CASE("a press enters the design pixel drawn under it, at every scale")
     }
 }
 
+// A finger that slides off the inner area is still down and may come back;
+// one lifted off it ends there.
+TEST_CASE("a contact off the inner area is over no crossing until it comes back")
+{
+    using controls::Contact;
+    PressedBoard board(1.5);
+    board.contactOnDevicePixel(Contact::Moved, 10, 10);
+    board.contactOnDevicePixel(Contact::Moved, -1, 10);
+    board.contactOnDevicePixel(Contact::Moved, 10, 10);
+    board.contactOnDevicePixel(Contact::Lifted, board.image().width(), 10);
+    CHECK(board.contacts == std::vector{Contact::Moved, Contact::OffArea, Contact::Moved, Contact::Cancelled});
+}
+
 // A finger's crossing is marked over the picture, never in it, follows the
 // finger, and is entered where it lifts; a cancelled finger enters nothing,
 // and a full worksheet marks nothing.
@@ -282,16 +298,16 @@ TEST_CASE("a finger marks its crossing until it lifts there")
     window.worksheet().GridStep = 20;
     window.worksheet().BoardHeight = 229;
     const auto showsImage = [&board] {
-        const controls::Raster& shown = board.shown();
+        const controls::Raster& shown = board.composeScreenImage();
         const controls::Raster& image = board.image();
         return std::equal(image.bits(), image.bits() + image.width() * image.height(), shown.bits());
     };
     const controls::Rgb mark{0, 0, 255};
     Picture1_Contact(window, controls::Contact::Moved, 143, 57);
-    CHECK(board.shown().pixel(0, 90) == mark);
+    CHECK(board.composeScreenImage().pixel(0, 90) == mark);
     Picture1_Contact(window, controls::Contact::Moved, 203, 118);
-    CHECK(board.shown().pixel(0, 180) == mark);
-    CHECK(board.shown().pixel(0, 90) == board.image().pixel(0, 90));
+    CHECK(board.composeScreenImage().pixel(0, 180) == mark);
+    CHECK(board.composeScreenImage().pixel(0, 90) == board.image().pixel(0, 90));
     CHECK(window.worksheet().PointCount == 0);
     Picture1_Contact(window, controls::Contact::Lifted, 203, 118);
     CHECK(window.worksheet().PointCount == 1);

@@ -105,41 +105,69 @@ TEST_CASE("the window's controls are made, stacked and visited in their designed
     CHECK(!controls::FormBehaviour::movesFocus(key::Tab, controls::mouse::CtrlMask));
 }
 
-TEST_CASE("a list's keys and presses move its selection but never take it away")
+TEST_CASE("an empty list takes no arrow and raises no click")
 {
     RowList list;
     list.SetListIndex(0);
     CHECK(!list.keyPressed(key::Down));
+    CHECK(list.selected == -1);
     CHECK(list.clicks == 0);
+}
+
+// Each case starts from three rows, none selected, no click raised.
+TEST_CASE("a list's keys and presses move its selection but never take it away")
+{
+    RowList list;
     for (const char* row : {"1", "2", "3"})
         list.AddItem(row);
-    CHECK(list.keyPressed(key::Up));
-    CHECK(list.selected == 0);
-    CHECK(list.keyPressed(key::End));
-    CHECK(list.keyPressed(key::Down));
-    CHECK(list.selected == 2);
-    CHECK(list.keyPressed(key::Space));
-    CHECK(!list.keyPressed(key::Left));
-    CHECK(list.clicks == 2);
 
-    CHECK(!list.rowPressed(-1));
-    CHECK(list.rowPressed(1));
-    CHECK(list.selected == 1);
-    CHECK(list.clicks == 3);
-
-    list.SetListIndex(7);
-    CHECK(list.selected == -1);
-    CHECK(list.clicks == 4);
-    CHECK(list.List(3).empty());
-    list.SetListIndex(2);
-    list.RemoveItem(5);
-    CHECK(list.selected == 2);
-    list.RemoveItem(0);
-    CHECK(list.rows == std::vector<std::string>{"2", "3"});
-    CHECK(list.selected == -1);
-    CHECK(list.clicks == 5);
-    list.SetListIndex(0);
-    CHECK(list.clicks == 6);
+    SUBCASE("Up with no row selected selects the first")
+    {
+        CHECK(list.keyPressed(key::Up));
+        CHECK(list.selected == 0);
+        CHECK(list.clicks == 1);
+    }
+    SUBCASE("End selects the last row, and Down there moves nothing and clicks no more")
+    {
+        CHECK(list.keyPressed(key::End));
+        CHECK(list.keyPressed(key::Down));
+        CHECK(list.selected == 2);
+        CHECK(list.clicks == 1);
+    }
+    SUBCASE("Space is taken and changes nothing; Left is not the list's")
+    {
+        CHECK(list.keyPressed(key::Space));
+        CHECK(!list.keyPressed(key::Left));
+        CHECK(list.selected == -1);
+        CHECK(list.clicks == 0);
+    }
+    SUBCASE("a press selects the row under it; one below the rows is not the list's")
+    {
+        CHECK(!list.rowPressed(-1));
+        CHECK(list.rowPressed(1));
+        CHECK(list.selected == 1);
+        CHECK(list.clicks == 1);
+    }
+    SUBCASE("an index past the rows takes the selection away, with a click")
+    {
+        list.SetListIndex(1);
+        list.SetListIndex(7);
+        CHECK(list.selected == -1);
+        CHECK(list.clicks == 2);
+        CHECK(list.List(3).empty());
+    }
+    SUBCASE("removing a row forgets the selection without a click; a row past the end removes nothing")
+    {
+        list.SetListIndex(2);
+        list.RemoveItem(5);
+        CHECK(list.selected == 2);
+        list.RemoveItem(0);
+        CHECK(list.rows == std::vector<std::string>{"2", "3"});
+        CHECK(list.selected == -1);
+        CHECK(list.clicks == 1);
+        list.SetListIndex(0);
+        CHECK(list.clicks == 2);
+    }
 }
 
 TEST_CASE("Space and Enter click a button once, without modifiers, while it is enabled")

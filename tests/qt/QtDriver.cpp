@@ -212,7 +212,7 @@ const controls::Raster& QtDriver::boardImage() const
 
 const controls::Raster& QtDriver::shownBoard()
 {
-    return board()->shown();
+    return board()->composeScreenImage();
 }
 
 std::string QtDriver::accessibleName(const std::string& control) const

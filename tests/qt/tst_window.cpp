@@ -165,7 +165,7 @@ void WindowTest::boardShowsItsImage()
     driver.clickRow(lists::X, 1);
     controls::QtBoard* board = driver.board();
     const QImage shown = board->grab(board->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-    const controls::Raster& image = board->shown();
+    const controls::Raster& image = board->composeScreenImage();
     QCOMPARE(shown.devicePixelRatio(), image.scale());
     // The inner area's last device pixel may be cut by the frame at a
     // fractional scale.
@@ -197,7 +197,7 @@ namespace {
 
 bool showsMoreThanItsImage(controls::QtBoard& board)
 {
-    const controls::Raster& shown = board.shown();
+    const controls::Raster& shown = board.composeScreenImage();
     const controls::Raster& image = board.image();
     const std::size_t pixels = std::size_t(image.width()) * std::size_t(image.height());
     return !std::equal(image.bits(), image.bits() + pixels, shown.bits());

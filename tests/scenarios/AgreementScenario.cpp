@@ -1,10 +1,14 @@
+#include "tests/scenarios/CoreRun.h"
 #include "tests/scenarios/ScenarioSupport.h"
 
 #include <doctest/doctest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +41,32 @@ constexpr BoardAtScale Boards[] = {
     {2, 686, 458, 0x3ec4d95b817dc775ull},
 };
 
+const std::vector<Pixel> Presses{{80, 100}, {160, 100}, {20, 180}};
+
+std::string hexColour(controls::Rgb colour)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text;
+}
+
+// Where a toolkit's board first parts from the core's, row by row; empty
+// where the two agree.
+std::string firstDifference(const controls::Raster& shown, const controls::Raster& core)
+{
+    if (shown.width() != core.width() || shown.height() != core.height())
+        return "the board is " + std::to_string(shown.width()) + "x" + std::to_string(shown.height())
+               + ", the core's " + std::to_string(core.width()) + "x" + std::to_string(core.height());
+    for (int y = 0; y < core.height(); ++y) {
+        for (int x = 0; x < core.width(); ++x) {
+            if (shown.pixel(x, y) != core.pixel(x, y))
+                return "first differing pixel (" + std::to_string(x) + ", " + std::to_string(y) + "): the board "
+                       + hexColour(shown.pixel(x, y)) + ", the core " + hexColour(core.pixel(x, y));
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 TEST_SUITE("agreement")
@@ -45,7 +75,7 @@ TEST_SUITE("agreement")
 TEST_CASE("the worked example gives the same report and board on every toolkit, to the byte")
 {
     const auto driver = makeDriver();
-    pressAll(*driver, {{80, 100}, {160, 100}, {20, 180}});
+    pressAll(*driver, Presses);
     driver->clickButton(buttons::Calculate);
 
     const std::string report = driver->report();
@@ -53,8 +83,16 @@ TEST_CASE("the worked example gives the same report and board on every toolkit, 
     CHECK(report.size() == 279);
     CHECK(fingerprint(report.data(), report.size()) == ReportFingerprint);
     const controls::Raster& board = driver->boardImage();
+    const double scale = board.scale();
+    CAPTURE(scale);
+    CoreRun core(scale);
+    for (const Pixel at : Presses)
+        core.pressBoard(at.x, at.y);
+    core.clickButton(buttons::Calculate);
+    const std::string difference = firstDifference(board, core.boardImage());
+    CHECK_MESSAGE(difference.empty(), difference);
     const auto expected = std::find_if(std::begin(Boards), std::end(Boards),
-                                       [&](const BoardAtScale& at) { return at.scale == board.scale(); });
+                                       [&](const BoardAtScale& at) { return at.scale == scale; });
     REQUIRE(expected != std::end(Boards));
     CHECK(board.width() == expected->width);
     CHECK(board.height() == expected->height);

@@ -314,7 +314,7 @@ const controls::Raster& Win32Driver::boardImage() const
 
 const controls::Raster& Win32Driver::shownBoard()
 {
-    return board().shown();
+    return board().composeScreenImage();
 }
 
 std::string Win32Driver::accessibleName(const std::string& control) const
