@@ -70,6 +70,13 @@ struct FocusOutlineLook {
     int inset = 0;
 };
 
+// A list's selected row, where the toolkit does not show it in the
+// platform's own colours.
+struct SelectionLook {
+    Rgb background;
+    Rgb text;
+};
+
 // How the window's controls look where no control's own colours say.
 struct FormLook {
     // Captions of labels and buttons.
@@ -81,6 +88,7 @@ struct FormLook {
     // The raised edge of a button, sunken while it is pressed, in design pixels.
     int buttonEdgeWidth = 0;
     FocusOutlineLook focusOutline;
+    SelectionLook listSelection;
 };
 
 // A fixed-size window and its controls, all direct children of it.

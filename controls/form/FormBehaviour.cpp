@@ -76,4 +76,9 @@ bool FormBehaviour::movesFocus(std::int16_t keyCode, std::int16_t shift)
     return keyCode == key::Tab && (shift & (mouse::CtrlMask | mouse::AltMask)) == 0;
 }
 
+bool FormBehaviour::countsAsPress(int clickCount)
+{
+    return clickCount % 2 != 0;
+}
+
 } // namespace controls

@@ -58,6 +58,11 @@ public:
     // with Ctrl or Alt.
     static bool movesFocus(std::int16_t keyCode, std::int16_t shift);
 
+    // Whether a press of a mouse button acts as one: the second press of a
+    // double click is a double click, not another press, so that a pupil
+    // who double-clicks gets one point; a third press is a press again.
+    static bool countsAsPress(int clickCount);
+
     FocusCues& focusCues() { return focusCues_; }
     const FocusCues& focusCues() const { return focusCues_; }
 

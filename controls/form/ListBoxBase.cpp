@@ -7,6 +7,15 @@
 
 namespace controls {
 
+namespace {
+
+bool isDigit(std::int16_t keyCode)
+{
+    return keyCode >= key::Digit0 && keyCode <= key::Digit9;
+}
+
+} // namespace
+
 void ListBoxBase::RemoveItem(int row)
 {
     if (row < 0 || row >= ListCount())
@@ -57,11 +66,12 @@ bool ListBoxBase::keyPressed(std::int16_t keyCode)
     const std::optional<int> row = rowForKey(keyCode);
     if (row)
         SetListIndex(*row);
-    return row.has_value() || keyCode == key::Space;
+    return row.has_value() || keyCode == key::Space || isDigit(keyCode);
 }
 
 bool ListBoxBase::rowPressed(int rowUnderPress)
 {
+    takeFocus();
     if (rowUnderPress < 0 || rowUnderPress >= ListCount())
         return false;
     SetListIndex(rowUnderPress);
@@ -71,16 +81,37 @@ bool ListBoxBase::rowPressed(int rowUnderPress)
 std::optional<int> ListBoxBase::rowForKey(std::int16_t keyCode) const
 {
     const int count = ListCount();
-    const int selected = ListIndex();
     if (count == 0)
         return std::nullopt;
+    if (isDigit(keyCode))
+        return rowBeginningWith(char(keyCode));
+    return rowForMove(keyCode, count, ListIndex());
+}
+
+std::optional<int> ListBoxBase::rowForMove(std::int16_t keyCode, int count, int selected) const
+{
+    const auto movedBy = [&](int rows) { return selected < 0 ? 0 : std::clamp(selected + rows, 0, count - 1); };
+    const int page = std::max(rowsInView() - 1, 1);
     switch (keyCode) {
-    case key::Up: return selected < 0 ? 0 : std::max(selected - 1, 0);
-    case key::Down: return selected < 0 ? 0 : std::min(selected + 1, count - 1);
+    case key::Up: return movedBy(-1);
+    case key::Down: return movedBy(1);
+    case key::PageUp: return movedBy(-page);
+    case key::PageDown: return movedBy(page);
     case key::Home: return 0;
     case key::End: return count - 1;
     default: return std::nullopt;
     }
+}
+
+std::optional<int> ListBoxBase::rowBeginningWith(char first) const
+{
+    const int count = ListCount();
+    for (int step = 1; step <= count; ++step) {
+        const int row = (ListIndex() + step) % count;
+        if (rowText(row).starts_with(first))
+            return row;
+    }
+    return std::nullopt;
 }
 
 void ListBoxBase::forgetSelection()

@@ -1,5 +1,6 @@
 #include "controls/qt/QtBoard.h"
 
+#include "controls/form/FormBehaviour.h"
 #include "controls/qt/QtConvert.h"
 
 #include <QAccessible>
@@ -91,19 +92,26 @@ void QtBoard::paintEvent(QPaintEvent* event)
     painter.drawImage(contentsRect().topLeft(), picture);
 }
 
-// Positions come in Qt's device-independent units, fractional ones too.
 void QtBoard::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    const QPointF inner = event->position() - contentsRect().topLeft();
-    pressAt(toMouseButton(event->button()), toShiftState(event->modifiers()), inner.x(), inner.y());
+    pressOfClick(*event, 1);
 }
 
-// The second press of a double click is a double click, not another press:
-// a pupil who double-clicks gets one point.
+// Qt tells the second press of a double click instead of a press.
 void QtBoard::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+    pressOfClick(*event, 2);
+}
+
+// Positions come in Qt's device-independent units, fractional ones too.
+void QtBoard::pressOfClick(const QMouseEvent& event, int clickCount)
+{
+    if (!FormBehaviour::countsAsPress(clickCount))
+        return;
+    const QPointF inner = event.position() - contentsRect().topLeft();
+    pressAt(toMouseButton(event.button()), toShiftState(event.modifiers()), inner.x(), inner.y());
 }
 
 // A pen touching the board is a contact; one hovering over it is not yet.

@@ -3,6 +3,7 @@
 #include "controls/qt/QtConvert.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStylePainter>
 
@@ -30,9 +31,11 @@ QString faceStyleSheet(Rgb face, const FormLook& look)
 
 } // namespace
 
-QtCommandButton::QtCommandButton(const ControlDescription& design, const FormLook& look, QWidget* parent)
+QtCommandButton::QtCommandButton(const ControlDescription& design, const FormLook& look, const FocusCues& focusCues,
+                                 QWidget* parent)
     : QPushButton(toDisplayText(design.text), parent)
     , focusOutline_(look.focusOutline)
+    , focusCues_(focusCues)
 {
     setAutoDefault(false);
     setDefault(false);
@@ -50,6 +53,11 @@ bool QtCommandButton::shownEnabled() const
     return isEnabled();
 }
 
+void QtCommandButton::takeFocus()
+{
+    setFocus(Qt::MouseFocusReason);
+}
+
 // The keys that click are the button's own; Qt would click on Space too,
 // when it is let go.
 void QtCommandButton::keyPressEvent(QKeyEvent* event)
@@ -58,13 +66,17 @@ void QtCommandButton::keyPressEvent(QKeyEvent* event)
         QPushButton::keyPressEvent(event);
 }
 
-// The focus shows once the window shows focus cues, which Qt tells the
-// style as the keyboard being in use.
+void QtCommandButton::mousePressEvent(QMouseEvent* event)
+{
+    pointerPressed();
+    QPushButton::mousePressEvent(event);
+}
+
 void QtCommandButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, face());
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    if (focusCues_.showsFocusOf(hasFocus()))
         drawFocusOutline(painter);
 }
 

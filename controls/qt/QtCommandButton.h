@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/form/CommandButtonBase.h"
+#include "controls/form/FocusCues.h"
 #include "controls/FormDescription.h"
 
 #include <QHash>
@@ -22,13 +23,16 @@ class QtCommandButton : public QPushButton, public CommandButtonBase
     Q_OBJECT
 
 public:
-    QtCommandButton(const ControlDescription& design, const FormLook& look, QWidget* parent = nullptr);
+    QtCommandButton(const ControlDescription& design, const FormLook& look, const FocusCues& focusCues,
+                    QWidget* parent = nullptr);
 
     void SetEnabled(bool enabled) override;
     bool shownEnabled() const override;
 
 protected:
+    void takeFocus() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +46,7 @@ private:
     QHash<QStyle::State::Int, QPixmap> faces_;
     QString facesCaption_;
     FocusOutlineLook focusOutline_;
+    const FocusCues& focusCues_;
 };
 
 } // namespace controls

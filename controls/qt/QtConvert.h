@@ -38,7 +38,9 @@ inline std::int16_t toKeyCode(int qtKey)
     case Qt::Key_Up: return key::Up;
     case Qt::Key_Right: return key::Right;
     case Qt::Key_Down: return key::Down;
-    default: return 0;
+    case Qt::Key_PageUp: return key::PageUp;
+    case Qt::Key_PageDown: return key::PageDown;
+    default: return qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 ? std::int16_t(qtKey) : std::int16_t(0);
     }
 }
 

@@ -109,9 +109,9 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     case ControlKind::PictureBox:
         return boards_[key] = new QtBoard(control, look.boardEdge, this);
     case ControlKind::ListBox:
-        return lists_[key] = new QtListBox(this);
+        return lists_[key] = new QtListBox(behaviour_.focusCues(), this);
     case ControlKind::CommandButton:
-        return buttons_[key] = new QtCommandButton(control, look, this);
+        return buttons_[key] = new QtCommandButton(control, look, behaviour_.focusCues(), this);
     case ControlKind::TextBox: {
         auto* box = new QtTextBox(this);
         box->SetText(control.text);

@@ -7,10 +7,13 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace controls {
 
-QtListBox::QtListBox(QWidget* parent)
+QtListBox::QtListBox(const FocusCues& focusCues, QWidget* parent)
     : QListWidget(parent)
+    , focusCues_(focusCues)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -63,6 +66,22 @@ void QtListBox::showSelection(int row)
         setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
+void QtListBox::takeFocus()
+{
+    setFocus(Qt::MouseFocusReason);
+}
+
+int QtListBox::rowsInView() const
+{
+    return std::max(viewport()->height() / std::max(sizeHintForRow(0), 1), 1);
+}
+
+// The keys that pick a row by its text are the list's own; Qt would search
+// the rows for every letter typed.
+void QtListBox::keyboardSearch(const QString&)
+{
+}
+
 void QtListBox::keyPressEvent(QKeyEvent* event)
 {
     if (!keyPressed(toKeyCode(event->key())))
@@ -72,7 +91,6 @@ void QtListBox::keyPressEvent(QKeyEvent* event)
 // The press is the list's; Qt is told of it still, for the drag that may follow.
 void QtListBox::mousePressEvent(QMouseEvent* event)
 {
-    setFocus(Qt::MouseFocusReason);
     const QModelIndex under = indexAt(event->position().toPoint());
     if (rowPressed(under.isValid() ? under.row() : -1))
         QListWidget::mousePressEvent(event);
@@ -81,7 +99,7 @@ void QtListBox::mousePressEvent(QMouseEvent* event)
 void QtListBox::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
-    if (!hasFocus() || currentIndex().isValid())
+    if (!focusCues_.showsFocusOf(hasFocus()) || currentIndex().isValid())
         return;
     QStyleOptionFocusRect focus;
     focus.initFrom(this);

@@ -1,9 +1,8 @@
 #include "controls/web/WebBoard.h"
 
+#include "controls/form/FormBehaviour.h"
+#include "controls/raster/DeviceScale.h"
 #include "controls/web/WebDom.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace controls {
 
@@ -135,14 +134,13 @@ void WebBoard::pointerDown(const val& event)
     contactOnDevicePixel(Contact::Moved, x, y);
 }
 
-// The second press of a double click is a double click, not another press:
-// a pupil who double-clicks gets one point.
+// The page counts the presses of a double click in the event's detail.
 void WebBoard::mousePressed(const val& event)
 {
     event.call<void>("preventDefault");
     const auto [x, y] = pointerPress_.value_or(devicePixelUnder(event));
     pointerPress_.reset();
-    if (event["detail"].as<int>() % 2 != 0)
+    if (FormBehaviour::countsAsPress(event["detail"].as<int>()))
         pressOnDevicePixel(mouseButtonOf(event), shiftStateOf(event), x, y);
 }
 
@@ -164,17 +162,18 @@ void WebBoard::contactChanged(const val& event, const std::string& type)
         cancelContact();
 }
 
-// The pointer's exact position, a fraction of a CSS pixel times the device
-// pixel ratio, lies on the device pixel under it. The inner area begins on
-// a whole device pixel, which the canvas's box in CSS pixels gives to a
-// small fraction of one.
+// The pointer's exact position, a fraction of a CSS pixel, lies on the
+// device pixel under it, CSS pixels being the device-independent units at
+// the device pixel ratio. The inner area begins on a whole device pixel,
+// which the canvas's box in CSS pixels gives to a small fraction of one.
 std::pair<int, int> WebBoard::devicePixelUnder(const val& event) const
 {
     const val box = canvas_.call<val>("getBoundingClientRect");
     const int frame = edge().width(image().scale());
+    const DeviceScale page(ratio_);
     const auto pixel = [&](const char* position, const char* edge) {
-        const double inner = std::round(box[edge].as<double>() * ratio_) + frame;
-        return int(std::clamp(std::floor(event[position].as<double>() * ratio_ - inner), -1e9, 1e9));
+        const int inner = int(DeviceScale::roundHalfUp(box[edge].as<double>() * ratio_)) + frame;
+        return page.devicePixel(event[position].as<double>()) - inner;
     };
     return {pixel("clientX", "left"), pixel("clientY", "top")};
 }

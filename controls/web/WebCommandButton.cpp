@@ -29,15 +29,19 @@ bool WebCommandButton::shownEnabled() const
     return !button_["disabled"].isTrue();
 }
 
-// A press gives the button the focus on every platform, as on Windows.
+void WebCommandButton::takeFocus()
+{
+    button_.call<void>("focus");
+}
+
+// Not every browser gives a button that is pressed the focus.
 void WebCommandButton::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
     if (type == "click") {
         raiseClick();
     } else if (type == "pointerdown") {
-        if (shownEnabled())
-            button_.call<void>("focus");
+        pointerPressed();
     } else if (type == "keydown"
                && keyPressed(keyCodeOf(event), shiftStateOf(event), event["repeat"].isTrue())) {
         event.call<void>("preventDefault");

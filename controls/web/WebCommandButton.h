@@ -23,6 +23,9 @@ public:
 
     void handleEvent(emscripten::val event) override;
 
+protected:
+    void takeFocus() override;
+
 private:
     emscripten::val button_;
 };

@@ -46,13 +46,15 @@ std::int16_t keyCodeOf(const val& keyboardEvent)
         {"Tab", key::Tab},        {"Enter", key::Return},     {" ", key::Space},
         {"End", key::End},        {"Home", key::Home},        {"ArrowLeft", key::Left},
         {"ArrowUp", key::Up},     {"ArrowRight", key::Right}, {"ArrowDown", key::Down},
+        {"PageUp", key::PageUp},  {"PageDown", key::PageDown},
     };
     const std::string pressed = keyboardEvent["key"].as<std::string>();
     for (const Named& named : Keys) {
         if (pressed == named.key)
             return named.code;
     }
-    return 0;
+    const bool digit = pressed.size() == 1 && pressed[0] >= '0' && pressed[0] <= '9';
+    return digit ? std::int16_t(pressed[0]) : std::int16_t(0);
 }
 
 std::int16_t shiftStateOf(const val& event)

@@ -47,6 +47,8 @@ void setLook(val style, const FormLook& look)
         {"--button-edge", cssLength(look.buttonEdgeWidth)},
         {"--focus-colour", cssColour(look.focusOutline.colour)},
         {"--focus-inset", cssLength(look.focusOutline.inset)},
+        {"--selection-colour", cssColour(look.listSelection.background)},
+        {"--selection-text-colour", cssColour(look.listSelection.text)},
     };
     for (const auto& [name, value] : properties)
         style.call<void>("setProperty", val(name), val(value));

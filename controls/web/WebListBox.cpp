@@ -79,12 +79,21 @@ std::string WebListBox::rowText(int row) const
     return texts_[std::size_t(row)];
 }
 
-// The row under the press is the option it lands on; below the last row it
-// lands on the list itself. The list takes the focus itself, and the page
-// selects no text.
-void WebListBox::onPointerDown(const val& event)
+void WebListBox::takeFocus()
 {
     list_.call<void>("focus");
+}
+
+int WebListBox::rowsInView() const
+{
+    const int rowHeight = rows_.front()["offsetHeight"].as<int>();
+    return std::max(list_["clientHeight"].as<int>() / std::max(rowHeight, 1), 1);
+}
+
+// The row under the press is the option it lands on; below the last row it
+// lands on the list itself. The page selects no text.
+void WebListBox::onPointerDown(const val& event)
+{
     const val option = event["target"].call<val>("closest", val("[role=option]"));
     const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const val& row) { return row.strictlyEquals(option); });
     rowPressed(found == rows_.end() ? -1 : int(found - rows_.begin()));

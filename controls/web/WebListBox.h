@@ -30,6 +30,8 @@ protected:
     void removeAllRows() override;
     std::string rowText(int row) const override;
     void showSelection(int row) override;
+    void takeFocus() override;
+    int rowsInView() const override;
 
 private:
     void onPointerDown(const emscripten::val& event);

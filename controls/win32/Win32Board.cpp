@@ -1,9 +1,9 @@
 #include "controls/win32/Win32Board.h"
 
+#include "controls/form/FormBehaviour.h"
 #include "controls/raster/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
-#include "controls/win32/ColourRef.h"
-#include "controls/win32/GdiObject.h"
+#include "controls/win32/EdgeBands.h"
 #include "controls/win32/KeyState.h"
 #include "controls/win32/PaintScope.h"
 #include "controls/win32/WideText.h"
@@ -36,8 +36,7 @@ Win32Board::Win32Board(const ControlDescription& design, const EdgeLook& edge, c
     , name_(name)
 {
     const DWORD style = WS_TABSTOP | (design.visible ? WS_VISIBLE : 0);
-    // CS_DBLCLKS makes the second press of a double click a WM_LBUTTONDBLCLK,
-    // which the board leaves alone: a pupil who double-clicks gets one point.
+    // CS_DBLCLKS tells the second press of a double click apart from a press.
     const wchar_t* const windowClass = ownedWindowClass<Win32Board>(L"DrelvikBoard", CS_DBLCLKS);
     window_ = createChildWindow(windowClass, name_, style, 0, design.bounds, parent, id, this);
 }
@@ -69,8 +68,11 @@ LRESULT Win32Board::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     // The image covers the whole client area; erasing first would flicker.
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: onLeftButtonDown(wParam, lParam); return 0;
+    case WM_LBUTTONDBLCLK: onMouseDown(mouse::LeftButton, wParam, lParam, 2); return 0;
     case WM_RBUTTONDOWN: onMouseDown(mouse::RightButton, wParam, lParam); return 0;
+    case WM_RBUTTONDBLCLK: onMouseDown(mouse::RightButton, wParam, lParam, 2); return 0;
     case WM_MBUTTONDOWN: onMouseDown(mouse::MiddleButton, wParam, lParam); return 0;
+    case WM_MBUTTONDBLCLK: onMouseDown(mouse::MiddleButton, wParam, lParam, 2); return 0;
     case WM_MOUSEMOVE:
         if (contactDown_) {
             onContactMoved(lParam);
@@ -130,13 +132,7 @@ void Win32Board::onPaintEdge() const
     const WindowContext context(window_);
     RECT frame{};
     GetWindowRect(window_, &frame);
-    const PixelRect outer{0, 0, frame.right - frame.left, frame.bottom - frame.top};
-    for (const BoardEdge::Band& band : edge().bands(outer, scale_)) {
-        const RECT area{band.area.left, band.area.top, band.area.left + band.area.width,
-                        band.area.top + band.area.height};
-        const GdiObject<HBRUSH> colour(CreateSolidBrush(toColourRef(band.colour)));
-        FillRect(context.get(), &area, colour.get());
-    }
+    fillEdgeBands(context.get(), edge(), RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, scale_);
 }
 
 // The system knows of no frame in a child window without a border style,
@@ -149,10 +145,11 @@ LRESULT Win32Board::onHitTest(LPARAM position) const
 
 // Presses on the edge arrive as non-client messages and are not the board's;
 // these lie on the inner area, in device pixels.
-void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position)
+void Win32Board::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position, int clickCount)
 {
     SetFocus(window_);
-    pressOnDevicePixel(button, shiftStateOf(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+    if (FormBehaviour::countsAsPress(clickCount))
+        pressOnDevicePixel(button, shiftStateOf(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
 // A finger hides the crossing it lands on: while a pen or a finger is down

@@ -41,7 +41,7 @@ private:
     void onPaint();
     void onPaintEdge() const;
     LRESULT onHitTest(LPARAM position) const;
-    void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
+    void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position, int clickCount = 1);
     void onLeftButtonDown(WPARAM keys, LPARAM position);
     void onContactMoved(LPARAM position);
     void onContactLifted(LPARAM position);

@@ -3,6 +3,7 @@
 #include "controls/raster/DeviceScale.h"
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
+#include "controls/win32/EdgeBands.h"
 #include "controls/win32/GdiSelection.h"
 #include "controls/win32/KeyState.h"
 #include "controls/win32/WideText.h"
@@ -14,6 +15,7 @@ Win32CommandButton::Win32CommandButton(const ControlDescription& design, const F
     , caption_(toColourRef(look.textColour))
     , disabledCaption_(toColourRef(look.disabledTextColour))
     , focusOutline_(look.focusOutline)
+    , edgeWidth_(look.buttonEdgeWidth)
 {
     const DWORD style = WS_TABSTOP | BS_OWNERDRAW | (design.visible ? WS_VISIBLE : 0);
     subclass(createChildWindow(L"BUTTON", design.text, style, 0, design.bounds, parent, id));
@@ -34,6 +36,11 @@ void Win32CommandButton::clicked() const
     raiseClick();
 }
 
+void Win32CommandButton::takeFocus()
+{
+    SetFocus(handle());
+}
+
 // The dialog manager would turn Enter into a command for the window and the
 // arrows into moves of the focus; both keys come here instead.
 LRESULT Win32CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -48,16 +55,20 @@ LRESULT Win32CommandButton::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (keyPressed(std::int16_t(wParam), heldShiftState(), repeatedKey(lParam)))
             return 0;
         break;
+    case WM_LBUTTONDOWN: pointerPressed(); break;
     }
     return controlProcedure(message, wParam, lParam);
 }
 
-void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusCuesShown) const
+void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusShown) const
 {
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &face, face_.get());
-    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    const BoardEdge edge(buttonEdge(edgeWidth_, pressed));
+    fillEdgeBands(item.hDC, edge, face, scale);
+    const int edgeWidth = edge.width(scale);
+    InflateRect(&face, -edgeWidth, -edgeWidth);
 
     const std::wstring caption = toWide(windowText(handle()));
     const GdiSelection inFont(item.hDC, font);
@@ -68,7 +79,7 @@ void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, double sca
         OffsetRect(&text, 1, 1);
     DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
-    if ((item.itemState & ODS_FOCUS) && focusCuesShown)
+    if (focusShown)
         drawFocusOutline(item.hDC, item.rcItem, scale);
 }
 

@@ -10,8 +10,8 @@
 namespace controls {
 
 // A push button on Win32, drawn by its owner so that its face shows its own
-// colour, its caption and focus outline as the window's look gives them,
-// sunken while pressed. It is subclassed so that the keys that click it are
+// colour, its caption, edge and focus outline as the window's look gives
+// them, the edge in the system's colours and sunken while pressed. It is subclassed so that the keys that click it are
 // the button's, Enter among them, which the dialog manager would take.
 class Win32CommandButton : public CommandButtonBase, public SubclassedControl
 {
@@ -23,10 +23,12 @@ public:
 
     // BN_CLICKED: a click by the mouse.
     void clicked() const;
-    // WM_DRAWITEM, in the parent's font, at the display's scale.
-    void draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusCuesShown) const;
+    // WM_DRAWITEM, in the parent's font, at the display's scale, with the
+    // focus outline if the window shows the button's focus.
+    void draw(const DRAWITEMSTRUCT& item, HFONT font, double scale, bool focusShown) const;
 
 protected:
+    void takeFocus() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -36,6 +38,7 @@ private:
     COLORREF caption_;
     COLORREF disabledCaption_;
     FocusOutlineLook focusOutline_;
+    int edgeWidth_;
 };
 
 } // namespace controls

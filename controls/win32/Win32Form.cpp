@@ -297,8 +297,10 @@ LRESULT Win32Form::onColourStatic(HDC context, HWND control)
 
 void Win32Form::onDrawItem(const DRAWITEMSTRUCT& item)
 {
-    if (const Win32CommandButton* button = found(buttons_, keyOfId(int(item.CtlID))))
-        button->draw(item, font_.get(), scaleAt(dpi_), behaviour_.focusCues().shown());
+    if (const Win32CommandButton* button = found(buttons_, keyOfId(int(item.CtlID)))) {
+        const bool focusShown = behaviour_.focusCues().showsFocusOf(item.itemState & ODS_FOCUS);
+        button->draw(item, font_.get(), scaleAt(dpi_), focusShown);
+    }
 }
 
 void Win32Form::onEraseBackground(HDC context)

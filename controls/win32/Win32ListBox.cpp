@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace controls {
 
 Win32ListBox::Win32ListBox(const ControlDescription& design, const std::string& name, HWND parent, int id)
@@ -57,7 +59,21 @@ void Win32ListBox::showSelection(int row)
     SendMessageW(handle(), LB_SETCURSEL, WPARAM(row), 0);
 }
 
-// Virtual-key codes are the program's key codes.
+void Win32ListBox::takeFocus()
+{
+    SetFocus(handle());
+}
+
+int Win32ListBox::rowsInView() const
+{
+    RECT client{};
+    GetClientRect(handle(), &client);
+    const LRESULT rowHeight = SendMessageW(handle(), LB_GETITEMHEIGHT, 0, 0);
+    return std::max(int(client.bottom / std::max(rowHeight, LRESULT(1))), 1);
+}
+
+// Virtual-key codes are the program's key codes. The characters typed are
+// the list's keys already, which Windows would search the rows for.
 LRESULT Win32ListBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -65,6 +81,7 @@ LRESULT Win32ListBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (keyPressed(std::int16_t(wParam)))
             return 0;
         break;
+    case WM_CHAR: return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (onMouseDown(wParam, lParam))
@@ -80,7 +97,6 @@ LRESULT Win32ListBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 bool Win32ListBox::onMouseDown(WPARAM& keys, LPARAM position)
 {
     keys &= ~WPARAM(MK_CONTROL);
-    SetFocus(handle());
     return !rowPressed(rowUnder(position));
 }
 

@@ -31,6 +31,8 @@ protected:
     void removeAllRows() override;
     std::string rowText(int row) const override;
     void showSelection(int row) override;
+    void takeFocus() override;
+    int rowsInView() const override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

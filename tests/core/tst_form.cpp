@@ -31,12 +31,16 @@ public:
     std::vector<std::string> rows;
     int selected = -1;
     int clicks = 0;
+    int focusTaken = 0;
 
 protected:
     void removeRow(int row) override { rows.erase(rows.begin() + row); }
     void removeAllRows() override { rows.clear(); }
     std::string rowText(int row) const override { return rows.at(std::size_t(row)); }
     void showSelection(int row) override { selected = row; }
+    void takeFocus() override { ++focusTaken; }
+    // Three rows show at once.
+    int rowsInView() const override { return 3; }
 };
 
 class CountingButton : public controls::CommandButtonBase
@@ -46,9 +50,14 @@ public:
     void SetEnabled(bool on) override { enabled = on; }
     bool shownEnabled() const override { return enabled; }
     using CommandButtonBase::keyPressed;
+    using CommandButtonBase::pointerPressed;
 
     bool enabled = true;
     int clicks = 0;
+    int focusTaken = 0;
+
+protected:
+    void takeFocus() override { ++focusTaken; }
 };
 
 std::vector<std::string> ids(const std::vector<const controls::ControlDescription*>& controls)
@@ -141,12 +150,13 @@ TEST_CASE("a list's keys and presses move its selection but never take it away")
         CHECK(list.selected == -1);
         CHECK(list.clicks == 0);
     }
-    SUBCASE("a press selects the row under it; one below the rows is not the list's")
+    SUBCASE("a press selects the row under it and gives the list the focus; one below the rows is not the list's")
     {
         CHECK(!list.rowPressed(-1));
         CHECK(list.rowPressed(1));
         CHECK(list.selected == 1);
         CHECK(list.clicks == 1);
+        CHECK(list.focusTaken == 2);
     }
     SUBCASE("an index past the rows takes the selection away, with a click")
     {
@@ -170,6 +180,28 @@ TEST_CASE("a list's keys and presses move its selection but never take it away")
     }
 }
 
+TEST_CASE("Page Up and Page Down move a list's selection a view less a row, a digit to the next row it begins")
+{
+    RowList list;
+    for (const char* row : {"1", "12", "3", "14", "5", "6", "7"})
+        list.AddItem(row);
+    const auto after = [&list](std::int16_t keyCode) {
+        CHECK(list.keyPressed(keyCode));
+        return list.selected;
+    };
+    CHECK(after(key::PageDown) == 0);
+    CHECK(after(key::PageDown) == 2);
+    CHECK(after(key::PageDown) == 4);
+    CHECK(after(key::PageDown) == 6);
+    CHECK(after(key::PageUp) == 4);
+    CHECK(after('1') == 0);
+    CHECK(after('1') == 1);
+    CHECK(after('1') == 3);
+    CHECK(after('9') == 3);
+    CHECK(after('3') == 2);
+    CHECK(list.clicks == 9);
+}
+
 TEST_CASE("Space and Enter click a button once, without modifiers, while it is enabled")
 {
     CountingButton button;
@@ -177,11 +209,24 @@ TEST_CASE("Space and Enter click a button once, without modifiers, while it is e
     CHECK(button.keyPressed(key::Return, 0, false));
     CHECK(button.keyPressed(key::Return, 0, true));
     CHECK(button.keyPressed(key::Return, controls::mouse::CtrlMask, false));
-    CHECK(!button.keyPressed(key::Down, 0, false));
+    CHECK(!button.keyPressed(key::Tab, 0, false));
     CHECK(button.clicks == 2);
     button.SetEnabled(false);
     button.keyPressed(key::Space, 0, false);
     CHECK(button.clicks == 2);
+}
+
+TEST_CASE("an arrow on a button is the button's and does nothing; a press gives an enabled button the focus")
+{
+    CountingButton button;
+    for (const std::int16_t arrow : {key::Left, key::Up, key::Right, key::Down})
+        CHECK(button.keyPressed(arrow, 0, false));
+    CHECK(button.clicks == 0);
+    button.pointerPressed();
+    CHECK(button.focusTaken == 1);
+    button.SetEnabled(false);
+    button.pointerPressed();
+    CHECK(button.focusTaken == 1);
 }
 
 TEST_CASE("the board's edge leaves the designed inner area and is painted in two bands")

@@ -51,8 +51,13 @@ Qt::Key toQtKey(Key key)
     case Key::Up: return Qt::Key_Up;
     case Key::Home: return Qt::Key_Home;
     case Key::End: return Qt::Key_End;
+    case Key::PageUp: return Qt::Key_PageUp;
+    case Key::PageDown: return Qt::Key_PageDown;
     case Key::Space: return Qt::Key_Space;
     case Key::Enter: return Qt::Key_Return;
+    case Key::Digit2: return Qt::Key_2;
+    case Key::Digit5: return Qt::Key_5;
+    case Key::Digit7: return Qt::Key_7;
     }
     return Qt::Key_unknown;
 }

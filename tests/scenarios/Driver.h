@@ -10,7 +10,7 @@
 #include <vector>
 
 // Keys a scenario presses on a control that has the focus.
-enum class Key { Left, Right, Down, Up, Home, End, Space, Enter };
+enum class Key { Left, Right, Down, Up, Home, End, PageUp, PageDown, Space, Enter, Digit2, Digit5, Digit7 };
 
 // Works the real window of one toolkit as a user would, and reads back what
 // the user sees. Every scenario is written against this alone, so that it

@@ -116,6 +116,24 @@ TEST_CASE("once the keyboard has moved in the window the focus shows for good, a
     CHECK(!sameImage(driver->shownBoard(), driver->boardImage()));
 }
 
+TEST_CASE("a press gives a list or a button the focus, and an arrow on a button keeps it there")
+{
+    const auto driver = makeDriver();
+    pressAll(*driver, {{40, 40}, {200, 120}});
+    driver->clickRow(lists::Y, 1);
+    CHECK(driver->focusedControl() == "List1(1)");
+    driver->clickBelowRows(lists::X);
+    CHECK(driver->focusedControl() == "List1(0)");
+    driver->clickButton(buttons::Delete);
+    CHECK(driver->focusedControl() == "Command1(2)");
+    for (const Key arrow : {Key::Left, Key::Right, Key::Up, Key::Down}) {
+        CAPTURE(int(arrow));
+        driver->pressKey("Command1(1)", arrow);
+        CHECK(driver->focusedControl() == "Command1(1)");
+    }
+    CHECK(driver->rows(lists::X) == Rows{"2"});
+}
+
 TEST_CASE("every control has a name for screen readers")
 {
     const auto driver = makeDriver();

@@ -93,12 +93,13 @@ TEST_CASE("a double click adds one point")
 
 TEST_CASE("selecting a row marks its point in every list")
 {
-    enum class Action { Click, Down, Up, Home, End, ClickBelowLastRow, CtrlClickRow, CtrlSpace };
+    enum class Action { Click, KeyPress, ClickBelowLastRow, CtrlClickRow, CtrlSpace };
     struct Case {
         std::int16_t list;
         int row;
         Action action;
         int selected;
+        Key key = Key::Space;
     };
     std::vector<Case> cases;
     for (const std::int16_t list : {lists::X, lists::Y}) {
@@ -108,16 +109,26 @@ TEST_CASE("selecting a row marks its point in every list")
         cases.push_back({list, 1, Action::CtrlClickRow, 1});
         cases.push_back({list, 1, Action::CtrlSpace, 1});
     }
-    cases.push_back({lists::X, 0, Action::Down, 1});
-    cases.push_back({lists::X, 2, Action::Down, 2});
-    cases.push_back({lists::Y, 2, Action::Up, 1});
-    cases.push_back({lists::Y, 2, Action::Home, 0});
-    cases.push_back({lists::X, 0, Action::End, 2});
+    cases.push_back({lists::X, 0, Action::KeyPress, 1, Key::Down});
+    cases.push_back({lists::X, 2, Action::KeyPress, 2, Key::Down});
+    cases.push_back({lists::Y, 2, Action::KeyPress, 1, Key::Up});
+    cases.push_back({lists::Y, 2, Action::KeyPress, 0, Key::Home});
+    cases.push_back({lists::X, 0, Action::KeyPress, 2, Key::End});
+    // The rows all fit in the list: a page takes the selection to the end.
+    cases.push_back({lists::X, 0, Action::KeyPress, 2, Key::PageDown});
+    cases.push_back({lists::Y, 2, Action::KeyPress, 0, Key::PageUp});
+    // The rows read 2, 10, 5 and 2, 6, 9: a digit selects the next row
+    // beginning with it, round from the top; one that none begins with
+    // changes nothing.
+    cases.push_back({lists::X, 0, Action::KeyPress, 2, Key::Digit5});
+    cases.push_back({lists::Y, 2, Action::KeyPress, 0, Key::Digit2});
+    cases.push_back({lists::X, 1, Action::KeyPress, 1, Key::Digit7});
 
     for (const Case& c : cases) {
         CAPTURE(c.list);
         CAPTURE(c.row);
         CAPTURE(int(c.action));
+        CAPTURE(int(c.key));
         const auto driver = makeDriver();
         pressAll(*driver, Presses);
         if (c.action != Action::Click)
@@ -129,10 +140,7 @@ TEST_CASE("selecting a row marks its point in every list")
         const std::string name = "List1(" + std::to_string(c.list) + ")";
         switch (c.action) {
         case Action::Click: driver->clickRow(c.list, c.row); break;
-        case Action::Down: driver->pressKey(name, Key::Down); break;
-        case Action::Up: driver->pressKey(name, Key::Up); break;
-        case Action::Home: driver->pressKey(name, Key::Home); break;
-        case Action::End: driver->pressKey(name, Key::End); break;
+        case Action::KeyPress: driver->pressKey(name, c.key); break;
         case Action::ClickBelowLastRow: driver->clickBelowRows(c.list); break;
         case Action::CtrlClickRow: driver->clickRow(c.list, c.row, controls::mouse::CtrlMask); break;
         case Action::CtrlSpace: driver->pressKey(name, Key::Space, true); break;
@@ -157,7 +165,8 @@ TEST_CASE("the first key in a list without a selection selects the first or last
         Key key;
         int selected;
     };
-    for (const Case& c : {Case{Key::Down, 0}, Case{Key::Up, 0}, Case{Key::Home, 0}, Case{Key::End, 2}}) {
+    for (const Case& c : {Case{Key::Down, 0}, Case{Key::Up, 0}, Case{Key::Home, 0}, Case{Key::End, 2},
+                          Case{Key::PageDown, 0}, Case{Key::PageUp, 0}}) {
         for (const std::int16_t list : {lists::X, lists::Y}) {
             CAPTURE(int(c.key));
             CAPTURE(list);

@@ -14,8 +14,13 @@ const char* keyName(Key key)
     case Key::Up: return "Up";
     case Key::Home: return "Home";
     case Key::End: return "End";
+    case Key::PageUp: return "PageUp";
+    case Key::PageDown: return "PageDown";
     case Key::Space: return "Space";
     case Key::Enter: return "Enter";
+    case Key::Digit2: return "2";
+    case Key::Digit5: return "5";
+    case Key::Digit7: return "7";
     }
     return "?";
 }

@@ -21,8 +21,13 @@ std::string keyName(Key key)
     case Key::Up: return "ArrowUp";
     case Key::Home: return "Home";
     case Key::End: return "End";
+    case Key::PageUp: return "PageUp";
+    case Key::PageDown: return "PageDown";
     case Key::Space: return " ";
     case Key::Enter: return "Enter";
+    case Key::Digit2: return "2";
+    case Key::Digit5: return "5";
+    case Key::Digit7: return "7";
     }
     return "";
 }

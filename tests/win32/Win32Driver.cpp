@@ -75,8 +75,13 @@ UINT virtualKey(Key key)
     case Key::Up: return VK_UP;
     case Key::Home: return VK_HOME;
     case Key::End: return VK_END;
+    case Key::PageUp: return VK_PRIOR;
+    case Key::PageDown: return VK_NEXT;
     case Key::Space: return VK_SPACE;
     case Key::Enter: return VK_RETURN;
+    case Key::Digit2: return '2';
+    case Key::Digit5: return '5';
+    case Key::Digit7: return '7';
     }
     return 0;
 }
