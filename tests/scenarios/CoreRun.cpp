@@ -37,6 +37,9 @@ protected:
     void removeAllRows() override { rows_.clear(); }
     std::string rowText(int row) const override { return rows_.at(std::size_t(row)); }
     void showSelection(int row) override { selected_ = row; }
+    // No screen, so no focus to show and every row in view.
+    void takeFocus() override {}
+    int rowsInView() const override { return ListCount(); }
 
 private:
     std::vector<std::string> rows_;
@@ -48,6 +51,7 @@ class MemoryButton : public controls::CommandButtonBase
 public:
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     bool shownEnabled() const override { return enabled_; }
+    void takeFocus() override {}
     void click() const
     {
         if (enabled_)
