@@ -12,6 +12,7 @@ root=$(realpath "$(dirname "$0")/..")
 version=$(dpkg-parsechangelog --file "$root/debian/changelog" --show-field Version)
 work=$(mktemp -d /tmp/drelvik-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 
 sh "$root/packaging/export-source.sh" "$work/drelvik-$version"
 (cd "$work/drelvik-$version" && dpkg-buildpackage -us -uc "$@")

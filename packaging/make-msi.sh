@@ -39,6 +39,7 @@ product_code=$(printf '%s %s %s' "$upgrade_code" "$version" "$arch" | sha1sum | 
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
 inputs=$(mktemp -d)
 trap 'rm -rf "$inputs"' EXIT
+trap 'exit 1' INT TERM
 cp "$exe" "$inputs/Drelvik.exe"
 cp "$root/resources/drelvik.ico" "$root/LICENSE" "$inputs/"
 touch --date="@$epoch" "$inputs"/*

@@ -11,7 +11,11 @@ set -eu
 root=$(realpath "$(dirname "$0")/../..")
 work=$(mktemp -d /tmp/drelvik-second.XXXXXX)
 trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 copy=$work/drelvik
+# Both builds are dated by the last commit, as build.sh dates every build.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 
 # Runs a part of the build (a name, then the command) with its output kept
 # in a log, shown only when it fails.
