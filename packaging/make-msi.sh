@@ -46,7 +46,7 @@ touch --date="@$epoch" "$inputs"/*
 package_code=$(cat "$inputs"/* "$wxs" | { sha1sum; echo "$version $arch"; } | sha1sum | guid)
 export TZ=UTC
 frozen() {
-    faketime "$(date --date="@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"
+    faketime -f "$(date --date="@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"
 }
 
 # wixl reads source files by paths relative to the current folder only.
