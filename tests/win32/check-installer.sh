@@ -20,6 +20,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 # Wine would write a Linux menu entry for the shortcut too, outside its prefix.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive=$WINEPREFIX/drive_c
+# The prefix is a 64-bit Windows: a 32-bit package goes where it keeps
+# 32-bit programs.
+program_files='Program Files'
+[ "$arch" = x64 ] || program_files='Program Files (x86)'
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -67,7 +71,7 @@ msiexec() { # /i|/x MSI
 for code in $(installed_drelviks); do
     "$wine" msiexec /x "$code" /qn || true
 done
-rm -rf "$drive/Program Files/Drelvik"
+rm -rf "$drive/$program_files/Drelvik"
 find "$drive" -path '*/Start Menu/Programs/Drelvik.lnk' -delete
 # Every file and folder under C:\ but the temporary ones, and the folder of
 # Windows Installer's own cache, which Windows always has and a new Wine
@@ -82,9 +86,9 @@ version=$(property "$msi" ProductVersion)
 echo "== msiexec /i $(basename "$msi") /qn: $product, version $version"
 msiexec /i "$msi"
 files >"$work/installed"
-cmp -s "$drive/Program Files/Drelvik/Drelvik.exe" "$exe" ||
-    fail "C:\\Program Files\\Drelvik\\Drelvik.exe is not this build's $(basename "$exe")"
-[ -s "$drive/Program Files/Drelvik/LICENSE.txt" ] || fail "no LICENSE.txt beside the program"
+cmp -s "$drive/$program_files/Drelvik/Drelvik.exe" "$exe" ||
+    fail "C:\\$program_files\\Drelvik\\Drelvik.exe is not this build's $(basename "$exe")"
+[ -s "$drive/$program_files/Drelvik/LICENSE.txt" ] || fail "no LICENSE.txt beside the program"
 # Wine puts a per-machine package's shortcuts into the installing user's
 # Start menu; Windows into the one of all users.
 shortcut=$(comm -13 "$work/before" "$work/installed" | grep '/Start Menu/Programs/Drelvik\.lnk$' || true)
@@ -92,8 +96,8 @@ shortcut=$(comm -13 "$work/before" "$work/installed" | grep '/Start Menu/Program
 shortcut=$drive/${shortcut#./}
 # A shell link holds its target in 8-bit characters, its icon in UTF-16.
 { strings -a "$shortcut"; strings -a -e l "$shortcut"; } >"$work/shortcut"
-grep -qxF 'C:\Program Files\Drelvik\Drelvik.exe' "$work/shortcut" ||
-    fail "the shortcut does not point at C:\\Program Files\\Drelvik\\Drelvik.exe"
+grep -qxF "C:\\$program_files\\Drelvik\\Drelvik.exe" "$work/shortcut" ||
+    fail "the shortcut does not point at C:\\$program_files\\Drelvik\\Drelvik.exe"
 shortcut_icon=$(grep -o '[A-Z]:\\.*\.ico$' "$work/shortcut" | head -n 1)
 [ -n "$shortcut_icon" ] && [ -s "$("$wine" winepath -u "$shortcut_icon" | tr -d '\r')" ] ||
     fail "the shortcut shows no icon ($shortcut_icon)"
