@@ -77,6 +77,17 @@ struct SelectionLook {
     Rgb text;
 };
 
+// The marks a board shows over its picture: the focus frame and the
+// keyboard cursor while the focus shows, the contact mark under a finger.
+struct BoardMarkLook {
+    Rgb colour;
+    // The thickness of every mark's lines, in design pixels.
+    int thickness = 0;
+    // The keyboard cursor and the contact mark are square rings this many
+    // design pixels from their crossing on each side.
+    int ringReach = 0;
+};
+
 // How the window's controls look where no control's own colours say.
 struct FormLook {
     // Captions of labels and buttons.
@@ -85,6 +96,7 @@ struct FormLook {
     Rgb disabledTextColour;
     // The board's edge; the image fills what lies inside it.
     EdgeLook boardEdge;
+    BoardMarkLook boardMarks;
     // The raised edge of a button, sunken while it is pressed, in design pixels.
     int buttonEdgeWidth = 0;
     FocusOutlineLook focusOutline;

@@ -38,12 +38,15 @@ namespace {
 constexpr Rgb LabelColour{255, 192, 128};
 
 // Black captions, greyed while disabled; the board in a sunken edge two
-// pixels wide, in the classic system colours; the focus as a black dotted
-// outline inside the control; a list's selected row in white on blue.
+// pixels wide, in the classic system colours, its marks in a blue the
+// program never draws in, so that no mark can be taken for a point or a
+// line, and clear of a point's dot; the focus as a black dotted outline
+// inside the control; a list's selected row in white on blue.
 const controls::FormLook Look{
     Rgb{0, 0, 0},
     Rgb{128, 128, 128},
     controls::EdgeLook{2, Rgb{128, 128, 128}, Rgb{255, 255, 255}, Rgb{64, 64, 64}, Rgb{192, 192, 192}},
+    controls::BoardMarkLook{Rgb{0, 0, 255}, 2, 5},
     2,
     controls::FocusOutlineLook{Rgb{0, 0, 0}, 4},
     controls::SelectionLook{Rgb{48, 140, 198}, Rgb{255, 255, 255}},

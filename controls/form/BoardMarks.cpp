@@ -9,15 +9,6 @@ namespace controls {
 
 namespace {
 
-// The focus mark and the keyboard cursor: one colour the program never
-// draws in, so that neither can be taken for a point or a line.
-constexpr Rgb MarkColour{0, 0, 255};
-// All are lines this many design pixels thick; the keyboard cursor and the
-// contact mark are square rings this far from their crossing on each side,
-// clear of the point's dot.
-constexpr int MarkThickness = 2;
-constexpr int CursorReach = 5;
-
 // The four sides of a frame `thickness` pixels wide just inside `outer`.
 std::array<PixelRect, 4> frameSides(const PixelRect& outer, int thickness)
 {
@@ -41,8 +32,9 @@ std::array<PixelRect, 4> armsOf(const PixelRect& ring, int thickness, int width,
 
 } // namespace
 
-BoardMarks::BoardMarks(const Raster& picture, AreaHandler changed)
-    : changed_(std::move(changed))
+BoardMarks::BoardMarks(const BoardMarkLook& look, const Raster& picture, AreaHandler changed)
+    : look_(look)
+    , changed_(std::move(changed))
 {
     fitTo(picture);
 }
@@ -118,13 +110,13 @@ void BoardMarks::updateFocusMark()
 PixelRect BoardMarks::ringArea(double x, double y) const
 {
     const DeviceScale scale(scale_);
-    const int reach = scale.extent(CursorReach);
+    const int reach = scale.extent(look_.ringReach);
     return PixelRect{scale.pixel(x) - reach, scale.pixel(y) - reach, 2 * reach + 1, 2 * reach + 1};
 }
 
 int BoardMarks::thickness() const
 {
-    return DeviceScale(scale_).length(MarkThickness);
+    return DeviceScale(scale_).length(look_.thickness);
 }
 
 // The row and the column of a contact mark at a crossing, each the ring's
@@ -140,18 +132,18 @@ void BoardMarks::contactMarkChanged(double x, double y) const
 void BoardMarks::drawFocusMarks(Raster& picture) const
 {
     for (const PixelRect& side : frameSides(PixelRect{0, 0, picture.width(), picture.height()}, thickness()))
-        picture.fillRect(side, MarkColour);
+        picture.fillRect(side, look_.colour);
     for (const PixelRect& side : frameSides(ringArea(cursorX_, cursorY_), thickness()))
-        picture.fillRect(side, MarkColour);
+        picture.fillRect(side, look_.colour);
 }
 
 void BoardMarks::drawContactMark(Raster& picture) const
 {
     const PixelRect ring = ringArea(contactX_, contactY_);
     for (const PixelRect& side : frameSides(ring, thickness()))
-        picture.fillRect(side, MarkColour);
+        picture.fillRect(side, look_.colour);
     for (const PixelRect& arm : armsOf(ring, thickness(), picture.width(), picture.height()))
-        picture.fillRect(arm, MarkColour);
+        picture.fillRect(arm, look_.colour);
 }
 
 } // namespace controls

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/FormDescription.h"
 #include "controls/PixelRect.h"
 #include "controls/raster/Raster.h"
 
@@ -16,8 +17,8 @@ class BoardMarks
 public:
     using AreaHandler = std::function<void(const PixelRect& area)>;
 
-    // Marks over a picture of that raster's size and scale.
-    BoardMarks(const Raster& picture, AreaHandler changed);
+    // Marks with that look over a picture of that raster's size and scale.
+    BoardMarks(const BoardMarkLook& look, const Raster& picture, AreaHandler changed);
 
     // The picture was drawn again at another size or scale.
     void fitTo(const Raster& picture);
@@ -42,6 +43,7 @@ private:
     void drawFocusMarks(Raster& picture) const;
     void drawContactMark(Raster& picture) const;
 
+    BoardMarkLook look_;
     AreaHandler changed_;
     int width_ = 0;
     int height_ = 0;

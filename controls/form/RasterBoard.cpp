@@ -29,13 +29,13 @@ bool takenByBoard(std::int16_t keyCode)
 
 } // namespace
 
-RasterBoard::RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale)
-    : edge_(edge)
+RasterBoard::RasterBoard(const ControlDescription& design, const FormLook& look, double scale)
+    : edge_(look.boardEdge)
     , designWidth_(edge_.inner(design.bounds.width))
     , designHeight_(edge_.inner(design.bounds.height))
     , image_(designWidth_, designHeight_, backColor_, scale)
     , shown_(image_)
-    , marks_(image_, [this](const PixelRect& area) { invalidate(area); })
+    , marks_(look.boardMarks, image_, [this](const PixelRect& area) { invalidate(area); })
 {
     image_.takeChangedArea();
 }

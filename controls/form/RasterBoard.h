@@ -20,7 +20,7 @@ class RasterBoard : public Board
 {
 public:
     // The board as designed: its image fills what lies inside the edge.
-    RasterBoard(const ControlDescription& design, const EdgeLook& edge, double scale = 1);
+    RasterBoard(const ControlDescription& design, const FormLook& look, double scale = 1);
     RasterBoard(const RasterBoard&) = delete;
     RasterBoard& operator=(const RasterBoard&) = delete;
 

@@ -27,11 +27,12 @@ std::int16_t toMouseButton(Qt::MouseButton button)
 
 } // namespace
 
-QtBoard::QtBoard(const ControlDescription& design, const EdgeLook& edge, QWidget* parent)
+QtBoard::QtBoard(const ControlDescription& design, const FormLook& look, QWidget* parent)
     : QWidget(parent)
-    , RasterBoard(design, edge, parent ? parent->devicePixelRatioF() : 1)
+    , RasterBoard(design, look, parent ? parent->devicePixelRatioF() : 1)
 {
-    setContentsMargins(edge.width, edge.width, edge.width, edge.width);
+    const int edge = look.boardEdge.width;
+    setContentsMargins(edge, edge, edge, edge);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);

@@ -18,7 +18,7 @@ class QtBoard : public QWidget, public RasterBoard
     Q_OBJECT
 
 public:
-    QtBoard(const ControlDescription& design, const EdgeLook& edge, QWidget* parent = nullptr);
+    QtBoard(const ControlDescription& design, const FormLook& look, QWidget* parent = nullptr);
 
 protected:
     void imageChanged(const PixelRect& area) override;

@@ -107,7 +107,7 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     const FormLook& look = behaviour_.description().look;
     switch (control.kind) {
     case ControlKind::PictureBox:
-        return boards_[key] = new QtBoard(control, look.boardEdge, this);
+        return boards_[key] = new QtBoard(control, look, this);
     case ControlKind::ListBox:
         return lists_[key] = new QtListBox(behaviour_.focusCues(), this);
     case ControlKind::CommandButton:

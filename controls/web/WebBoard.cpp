@@ -19,8 +19,8 @@ std::uint32_t canvasOrder(std::uint32_t pixel)
 
 } // namespace
 
-WebBoard::WebBoard(const std::string& id, const ControlDescription& design, const EdgeLook& edge, double scale)
-    : RasterBoard(design, edge, scale)
+WebBoard::WebBoard(const std::string& id, const ControlDescription& design, const FormLook& look, double scale)
+    : RasterBoard(design, look, scale)
     , canvas_(createElement("canvas", id))
     , context_(canvas_.call<val>("getContext", val("2d")))
     , announcer_(createElement("div"))

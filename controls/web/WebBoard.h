@@ -21,7 +21,7 @@ class WebBoard : public RasterBoard, public WebEventHandler
 public:
     // The board as designed; the image fills what lies inside the edge. The
     // scale is the device pixels to a design pixel.
-    WebBoard(const std::string& id, const ControlDescription& design, const EdgeLook& edge, double scale);
+    WebBoard(const std::string& id, const ControlDescription& design, const FormLook& look, double scale);
 
     const emscripten::val& element() const { return canvas_; }
     // The live region that tells a screen reader of the keyboard cursor

@@ -137,8 +137,8 @@ val WebForm::createControl(const ControlDescription& control)
     switch (control.kind) {
     case ControlKind::PictureBox: {
         const double ratio = val::global("devicePixelRatio").as<double>();
-        const EdgeLook& edge = behaviour_.description().look.boardEdge;
-        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control, edge, ratio);
+        const FormLook& look = behaviour_.description().look;
+        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control, look, ratio);
         return board->element();
     }
     case ControlKind::ListBox:

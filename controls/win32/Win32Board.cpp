@@ -29,9 +29,9 @@ bool fromPenOrTouch()
 
 } // namespace
 
-Win32Board::Win32Board(const ControlDescription& design, const EdgeLook& edge, const std::string& name, HWND parent,
+Win32Board::Win32Board(const ControlDescription& design, const FormLook& look, const std::string& name, HWND parent,
                        int id)
-    : RasterBoard(design, edge)
+    : RasterBoard(design, look)
     , design_(design.bounds)
     , name_(name)
 {

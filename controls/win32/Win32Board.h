@@ -21,7 +21,7 @@ public:
     static constexpr const char* DescriptionSeparator = ": ";
 
     // The outer bounds of the design; the image fills what lies inside the edge.
-    Win32Board(const ControlDescription& design, const EdgeLook& edge, const std::string& name, HWND parent, int id);
+    Win32Board(const ControlDescription& design, const FormLook& look, const std::string& name, HWND parent, int id);
 
     Win32Board(const Win32Board&) = delete;
     Win32Board& operator=(const Win32Board&) = delete;

@@ -125,7 +125,7 @@ void Win32Form::createControl(const FormDescription& description, const ControlD
     Child child{key, nullptr, control.bounds, nullptr};
     switch (control.kind) {
     case ControlKind::PictureBox:
-        child.handle = (boards_[key] = std::make_unique<Win32Board>(control, look.boardEdge, name, window_, id))->handle();
+        child.handle = (boards_[key] = std::make_unique<Win32Board>(control, look, name, window_, id))->handle();
         child.designBounds.reset();
         break;
     case ControlKind::ListBox:

@@ -3,6 +3,7 @@
 #include "board/GridSnap.h"
 #include "controls/form/RasterBoard.h"
 #include "controls/Toolkit.h"
+#include "window/DrelvikDesign.h"
 #include "window/Window.h"
 
 #include <doctest/doctest.h>
@@ -23,6 +24,14 @@ controls::ControlDescription boardWithoutEdge(int width, int height)
     return board;
 }
 
+// The program's own look, with no edge round the board.
+controls::FormLook lookWithoutEdge()
+{
+    controls::FormLook look = drelvikDesign().look;
+    look.boardEdge = {};
+    return look;
+}
+
 // A board that remembers what it was asked to draw, to count the grid lines
 // that the image clips away.
 class RecordingBoard : public controls::RasterBoard
@@ -36,7 +45,7 @@ public:
     };
 
     RecordingBoard(int width, int height, double scale = 1)
-        : RasterBoard(boardWithoutEdge(width, height), controls::EdgeLook{}, scale)
+        : RasterBoard(boardWithoutEdge(width, height), lookWithoutEdge(), scale)
     {
     }
     using RasterBoard::setScale;
@@ -73,7 +82,7 @@ class PressedBoard : public controls::RasterBoard
 {
 public:
     explicit PressedBoard(double scale)
-        : RasterBoard(boardWithoutEdge(343, 229), controls::EdgeLook{}, scale)
+        : RasterBoard(boardWithoutEdge(343, 229), lookWithoutEdge(), scale)
     {
         OnMouseDown([this](std::int16_t, std::int16_t, float x, float y) { entered = {int(x), int(y)}; });
         OnContact([this](controls::Contact contact, float, float) { contacts.push_back(contact); });
@@ -302,7 +311,7 @@ TEST_CASE("a finger marks its crossing until it lifts there")
         const controls::Raster& image = board.image();
         return std::equal(image.bits(), image.bits() + image.width() * image.height(), shown.bits());
     };
-    const controls::Rgb mark{0, 0, 255};
+    const controls::Rgb mark = drelvikDesign().look.boardMarks.colour;
     Picture1_Contact(window, controls::Contact::Moved, 143, 57);
     CHECK(board.composeScreenImage().pixel(0, 90) == mark);
     Picture1_Contact(window, controls::Contact::Moved, 203, 118);

@@ -86,7 +86,7 @@ private:
         const controls::ControlKey key{control.name, control.index};
         switch (control.kind) {
         case controls::ControlKind::PictureBox:
-            boards_[key] = std::make_unique<MemoryBoard>(control, look.boardEdge, scale);
+            boards_[key] = std::make_unique<MemoryBoard>(control, look, scale);
             break;
         case controls::ControlKind::ListBox: lists_[key] = std::make_unique<MemoryList>(); break;
         case controls::ControlKind::CommandButton: buttons_[key] = std::make_unique<MemoryButton>(); break;
