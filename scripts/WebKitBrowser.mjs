@@ -106,8 +106,11 @@ class WebKitPage {
         await actions.clear();
     }
 
+    // The pointer jumps to its place: the client would otherwise move it
+    // there over a tenth of a second, and the clock would decide whether two
+    // presses in a row make a double click.
     press(pointerType, x, y) {
-        const at = { x: Math.round(x), y: Math.round(y), origin: "viewport" };
+        const at = { x: Math.round(x), y: Math.round(y), origin: "viewport", duration: 0 };
         return this.perform((actions) => {
             if (pointerType === "mouse")
                 return actions.move(at).press().release();
@@ -189,8 +192,8 @@ export async function launchWebKit() {
             if (handle === undefined) {
                 await driver.switchTo().newWindow("window");
                 handle = await driver.getWindowHandle();
+                session.current = handle;
             }
-            session.current = handle;
             return new WebKitPage(session, handle);
         },
         async close() {
