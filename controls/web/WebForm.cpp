@@ -136,9 +136,10 @@ val WebForm::createControl(const ControlDescription& control)
     const std::string id = FormBehaviour::controlId(control);
     switch (control.kind) {
     case ControlKind::PictureBox: {
-        const double ratio = val::global("devicePixelRatio").as<double>();
+        // Drawn from the start at the scale the window will show it at,
+        // so that the start draws its image once.
         const FormLook& look = behaviour_.description().look;
-        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control, look, ratio);
+        auto& board = boards_[key] = std::make_unique<WebBoard>(id, control, look, layout_.pageScale());
         return board->element();
     }
     case ControlKind::ListBox:

@@ -27,23 +27,39 @@ void WebLayout::add(const val& element, const PixelRect& design)
     placed_.push_back({element, design});
 }
 
-// The page's whole device pixels, without scroll bars; the window is laid
-// out in them and written in CSS pixels. The page is measured with the
-// window taking no room: a window still laid out for a larger page would
-// give it scroll bars, which go once it fits, with no event to say so.
+// The page's whole device pixels, without scroll bars.
+PixelRect WebLayout::pageArea()
+{
+    const double ratio = val::global("devicePixelRatio").as<double>();
+    const val page = document()["documentElement"];
+    return PixelRect{0, 0, int(std::floor(page["clientWidth"].as<double>() * ratio)),
+                     int(std::floor(page["clientHeight"].as<double>() * ratio))};
+}
+
+double WebLayout::scaleIn(const PixelRect& page) const
+{
+    const double scale = std::min(double(page.width) / width_, double(page.height) / height_);
+    return scale > 0 ? scale : val::global("devicePixelRatio").as<double>(); // a page not shown: as designed
+}
+
+double WebLayout::pageScale() const
+{
+    return scaleIn(pageArea());
+}
+
+// The window is laid out in the page's device pixels and written in CSS
+// pixels. The page is measured with the window taking no room: a window
+// still laid out for a larger page would give it scroll bars, which go once
+// it fits, with no event to say so.
 double WebLayout::fitToPage() const
 {
     placeAt(window_, PixelRect{});
+    const PixelRect page = pageArea();
+    const double scale = scaleIn(page);
     const double ratio = val::global("devicePixelRatio").as<double>();
-    const val page = document()["documentElement"];
-    const int pageWidth = int(std::floor(page["clientWidth"].as<double>() * ratio));
-    const int pageHeight = int(std::floor(page["clientHeight"].as<double>() * ratio));
-    double scale = std::min(double(pageWidth) / width_, double(pageHeight) / height_);
-    if (!(scale > 0)) // a page not shown: as designed
-        scale = ratio;
     const DeviceScale device(scale);
     const PixelRect drawn = device.rect(PixelRect{0, 0, width_, height_});
-    placeAt(window_, centredIn(PixelRect{0, 0, pageWidth, pageHeight}, drawn.width, drawn.height), 1 / ratio);
+    placeAt(window_, centredIn(page, drawn.width, drawn.height), 1 / ratio);
     window_["style"].call<void>("setProperty", val("--fit"), val(std::to_string(scale / ratio)));
     for (const Placed& placed : placed_)
         placeAt(placed.element, device.rect(placed.design), 1 / ratio);

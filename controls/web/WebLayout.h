@@ -26,8 +26,14 @@ public:
     // Lays the window out anew at the page's size and device pixel ratio;
     // returns the device pixels to a design pixel it is drawn at.
     double fitToPage() const;
+    // The device pixels to a design pixel the window would be drawn at on
+    // the page as it is now.
+    double pageScale() const;
 
 private:
+    static PixelRect pageArea();
+    double scaleIn(const PixelRect& page) const;
+
     struct Placed {
         emscripten::val element;
         PixelRect design;

@@ -2,7 +2,7 @@
 // engine's driver can deliver, a tally of checks, and the window's parts as
 // a test reads and presses them.
 import { launchBrowser } from "../../scripts/Browser.mjs";
-import { launchWebKit } from "./WebKitBrowser.mjs";
+import { launchWebKit } from "../../scripts/WebKitBrowser.mjs";
 
 // What each engine's driver delivers besides pages, mouse, keys and taps:
 // Chromium's DevTools protocol moves a finger and reads the accessibility

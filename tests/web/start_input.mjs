@@ -20,7 +20,10 @@ function crossing([x, y]) {
              y: box.top + board.clientTop * scale + (y * 20 + 0.5) * pixel };
 }
 
-// A click, a double click (one point), a tap, and Tab from the board.
+// A click, a double click (one point), a tap, Tab from the board on to
+// "Изчисли", which the three points enable, and Space on it: the program's
+// button clicks as the key goes down, so the key kept from the start window,
+// which keeps no key's release, clicks it too.
 async function pupilInput(page) {
     const at = (point) => page.evaluate(crossing, point);
     const click = await at([2, 3]);
@@ -29,10 +32,12 @@ async function pupilInput(page) {
     await page.mouse.click(double.x, double.y, { count: 2 });
     const tap = await at([5, 4]);
     await page.touchscreen.tap(tap.x, tap.y);
-    await page.keyboard.press("Tab");
+    for (let press = 0; press < 4; ++press)
+        await page.keyboard.press("Tab");
+    await page.keyboard.press(" ");
 }
 
-// The program's rows, focus and board pixels.
+// The program's rows, focus, report and board pixels.
 function programState() {
     const rows = (id) => [...document.getElementById(id).children].map((row) => row.textContent).join();
     const board = document.getElementById("Picture1");
@@ -40,7 +45,8 @@ function programState() {
     let hash = 0;
     for (const byte of pixels)
         hash = (hash * 31 + byte) >>> 0;
-    return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id, board: hash };
+    return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id,
+             report: document.getElementById("Text1(0)").value, board: hash };
 }
 
 // Each page a first visit, which no service worker answers.
@@ -102,6 +108,8 @@ try {
     };
     expect("the input is made before the program runs", early, "the program ran first");
     expect("three points after a click, a double click and a tap", expected.x === "2,6,5" && expected.y === "3,1,4",
+           JSON.stringify(expected));
+    expect("Space on \"Изчисли\" calculates", expected.focus === "Command1(0)" && expected.report.includes("2, 3, 1"),
            JSON.stringify(expected));
     expect("the start window's input as the program's own", JSON.stringify(state) === JSON.stringify(expected),
            `${JSON.stringify(state)} instead of ${JSON.stringify(expected)}`);

@@ -49,9 +49,12 @@ function startWindow(source) {
         copies[at].replaceWith(image);
     });
     const escaped = (text) => text.replaceAll("&", "&amp;").replaceAll("<", "&lt;");
+    // What the program added, however the page wrote the rest.
+    const written = [...new DOMParser().parseFromString(source, "text/html").head.children];
+    const added = [...document.head.children].filter((element) =>
+        element.localName !== "title" && !written.some((other) => other.isEqualNode(element)));
     return {
-        head: [...document.head.children].map((element) => element.outerHTML)
-            .filter((html) => !html.startsWith("<title>") && !source.includes(html)).join("\n"),
+        head: added.map((element) => element.outerHTML).join("\n"),
         title: escaped(document.title),
         window: copy.outerHTML,
     };

@@ -1,73 +1,15 @@
 // WebKit as the tests drive it: Debian's WebKitWebDriver starting its
-// MiniBrowser on the test run's own X display, spoken to in W3C WebDriver.
+// MiniBrowser on the test run's own X display, spoken to in W3C WebDriver
+// through selenium-webdriver's generic remote client.
 // Its pages answer the part of puppeteer's Page that the tests use, so
 // that a test is written once for every engine. The browser's language is
 // the one the environment names, as on a pupil's machine.
-import { spawn } from "node:child_process";
-import http from "node:http";
-import net from "node:net";
+import { Key, WebDriver } from "selenium-webdriver";
+import { Executor, HttpClient } from "selenium-webdriver/http/index.js";
+import { Pointer } from "selenium-webdriver/lib/input.js";
+import remote from "selenium-webdriver/remote/index.js";
 
 const MiniBrowser = process.env.MINIBROWSER ?? "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
-
-// A port nobody listens on now, for the driver to take.
-function freePort() {
-    return new Promise((resolve, reject) => {
-        const probe = net.createServer().once("error", reject);
-        probe.listen(0, "127.0.0.1", () => {
-            const { port } = probe.address();
-            probe.close(() => resolve(port));
-        });
-    });
-}
-
-class WebDriverSession {
-    constructor(address) {
-        this.address = address;
-    }
-
-    // Over node's own HTTP, which, unlike fetch, waits as long as a command
-    // takes: a script may wait minutes in a busy page.
-    send(method, path, body) {
-        const data = body === undefined ? undefined : JSON.stringify(body);
-        return new Promise((resolve, reject) => {
-            const request = http.request(`${this.address}${path}`, {
-                method,
-                headers: data === undefined ? {} : { "Content-Type": "application/json", "Content-Length": Buffer.byteLength(data) },
-            }, (response) => {
-                const chunks = [];
-                response.on("data", (chunk) => chunks.push(chunk));
-                response.on("end", () => {
-                    const { value } = JSON.parse(Buffer.concat(chunks).toString("utf8"));
-                    if (response.statusCode >= 400)
-                        reject(new Error(`WebDriver ${method} ${path}: ${value?.error}: ${value?.message}`));
-                    else
-                        resolve(value);
-                });
-            });
-            request.on("error", reject);
-            request.end(data);
-        });
-    }
-
-    command(method, path, body) {
-        return this.send(method, `/session/${this.id}${path}`, body);
-    }
-
-    // The driver answers /status once it takes sessions.
-    async open() {
-        for (;;) {
-            const ready = await this.send("GET", "/status").then((status) => status.ready, () => false);
-            if (ready)
-                break;
-            await new Promise((resolve) => setTimeout(resolve, 50));
-        }
-        const session = await this.send("POST", "/session", { capabilities: { alwaysMatch: {
-            "webkitgtk:browserOptions": { binary: MiniBrowser, args: ["--automation"] } } } });
-        this.id = session.sessionId;
-        // A script waits in the page as long as the test does.
-        await this.command("POST", "/timeouts", { script: null });
-    }
-}
 
 // A function of the test run in the page: its arguments as JSON, its result
 // awaited. Elements are passed and returned as selectors.
@@ -82,6 +24,7 @@ function pageScript(run, selector, all) {
 class WebKitPage {
     constructor(session, handle) {
         this.session = session;
+        this.driver = session.driver;
         this.handle = handle;
         this.chrome = { width: 0, height: 0 };
         this.mouse = { click: (x, y) => this.press("mouse", x, y) };
@@ -91,14 +34,13 @@ class WebKitPage {
 
     async use() {
         if (this.session.current !== this.handle)
-            await this.session.command("POST", "/window", { handle: this.handle });
+            await this.driver.switchTo().window(this.handle);
         this.session.current = this.handle;
     }
 
     async run(run, args, selector, all) {
         await this.use();
-        const answer = await this.session.command("POST", "/execute/async",
-                                                  { script: pageScript(run, selector, all), args: [args] });
+        const answer = await this.driver.executeAsyncScript(pageScript(run, selector, all), args);
         if (answer.error)
             throw new Error(answer.error);
         return answer.value;
@@ -119,7 +61,7 @@ class WebKitPage {
         await this.use();
         for (let attempt = 0; attempt < 2; ++attempt) {
             const asked = { width: width + this.chrome.width, height: height + this.chrome.height };
-            await this.session.command("POST", "/window/rect", asked);
+            await this.driver.manage().window().setRect(asked);
             const [inner, outer] = await this.evaluate(() => [[innerWidth, innerHeight], [outerWidth, outerHeight]]);
             this.chrome = { width: outer[0] - inner[0], height: outer[1] - inner[1] };
             if (outer[0] > asked.width) {
@@ -135,12 +77,12 @@ class WebKitPage {
 
     async goto(url) {
         await this.use();
-        await this.session.command("POST", "/url", { url });
+        await this.driver.get(url);
     }
 
     async reload() {
         await this.use();
-        await this.session.command("POST", "/refresh", {});
+        await this.driver.navigate().refresh();
     }
 
     waitForSelector(selector) {
@@ -156,21 +98,30 @@ class WebKitPage {
         }, String(condition), args);
     }
 
-    async actions(source) {
+    // Each press starts from no key or button held.
+    async perform(build) {
         await this.use();
-        await this.session.command("POST", "/actions", { actions: [source] });
-        await this.session.command("DELETE", "/actions");
+        const actions = this.driver.actions();
+        await build(actions).perform();
+        await actions.clear();
     }
 
+    // The pointer jumps to its place: the client would otherwise move it
+    // there over a tenth of a second, and the clock would decide whether two
+    // presses in a row make a double click.
     press(pointerType, x, y) {
-        return this.actions({ type: "pointer", id: pointerType, parameters: { pointerType }, actions: [
-            { type: "pointerMove", x: Math.round(x), y: Math.round(y), origin: "viewport" },
-            { type: "pointerDown", button: 0 }, { type: "pointerUp", button: 0 }] });
+        const at = { x: Math.round(x), y: Math.round(y), origin: "viewport", duration: 0 };
+        return this.perform((actions) => {
+            if (pointerType === "mouse")
+                return actions.move(at).press().release();
+            const finger = new Pointer("finger", Pointer.Type.TOUCH);
+            return actions.insert(finger, finger.move(at), finger.press(), finger.release());
+        });
     }
 
     pressKey(key) {
-        const value = { Enter: "\uE007" }[key] ?? key;
-        return this.actions({ type: "key", id: "keyboard", actions: [{ type: "keyDown", value }, { type: "keyUp", value }] });
+        const value = { Enter: Key.ENTER, Tab: Key.TAB }[key] ?? key;
+        return this.perform((actions) => actions.keyDown(value).keyUp(value));
     }
 
     async centreOf(selector) {
@@ -192,7 +143,7 @@ class WebKitPage {
 
     async screenshot({ path, encoding } = {}) {
         await this.use();
-        const png = await this.session.command("GET", "/screenshot");
+        const png = await this.driver.takeScreenshot();
         if (path)
             (await import("node:fs")).writeFileSync(path, Buffer.from(png, "base64"));
         return encoding === "base64" ? png : Buffer.from(png, "base64");
@@ -206,31 +157,48 @@ class WebKitPage {
     }
 }
 
+// The driver is on the loopback only, with as long as it takes to start; its
+// client waits as long as each command takes: a script may wait minutes in
+// a busy page.
+async function startDriver() {
+    const service = new remote.DriverService.Builder(process.env.WEBKIT_WEBDRIVER ?? "/usr/bin/WebKitWebDriver")
+        .setLoopback(true)
+        // Scroll bars take room, as they do for a pupil.
+        .setEnvironment({ ...process.env, GTK_OVERLAY_SCROLLING: "0" })
+        .setStdio(["ignore", "ignore", "inherit"])
+        .build();
+    const address = await service.start(Infinity);
+    const capabilities = { "webkitgtk:browserOptions": { binary: MiniBrowser, args: ["--automation"] } };
+    const driver = WebDriver.createSession(new Executor(new HttpClient(address)), capabilities);
+    try {
+        await driver.getSession();
+    } catch (error) {
+        await service.kill();
+        throw error;
+    }
+    // A script waits in the page as long as the test does.
+    await driver.manage().setTimeouts({ script: null });
+    return { driver, service };
+}
+
 // The browser's first window is the first page; a page after it takes a
 // window another page has left, or opens one.
 export async function launchWebKit() {
-    const port = await freePort();
-    const driver = spawn(process.env.WEBKIT_WEBDRIVER ?? "/usr/bin/WebKitWebDriver", [`--port=${port}`],
-                         // Scroll bars take room, as they do for a pupil.
-                         { stdio: ["ignore", "ignore", "inherit"], env: { ...process.env, GTK_OVERLAY_SCROLLING: "0" } });
-    const session = new WebDriverSession(`http://127.0.0.1:${port}`);
-    const exited = new Promise((resolve, reject) => driver.once("exit", (code) =>
-        reject(new Error(`WebKitWebDriver ended with ${code}`))));
-    try {
-        await Promise.race([session.open(), exited]);
-    } catch (error) {
-        driver.kill();
-        throw error;
-    }
-    session.free = [await session.command("GET", "/window")];
+    const { driver, service } = await startDriver();
+    const session = { driver, free: [await driver.getWindowHandle()] };
     return {
         async newPage() {
-            const handle = session.free.pop() ?? (await session.command("POST", "/window/new", { type: "window" })).handle;
+            let handle = session.free.pop();
+            if (handle === undefined) {
+                await driver.switchTo().newWindow("window");
+                handle = await driver.getWindowHandle();
+                session.current = handle;
+            }
             return new WebKitPage(session, handle);
         },
         async close() {
-            await session.send("DELETE", `/session/${session.id}`).catch(() => {});
-            driver.kill();
+            await driver.quit().catch(() => {});
+            await service.kill();
         },
     };
 }
