@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the source package and the Debian package made from it with
 # dpkg-buildpackage, as a distribution does: from a copy of the sources alone
-# (packaging/export-source.sh), in a folder of its own, then moves them into
-# OUTPUT. Further options go to dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck
+# (packaging/export-source.sh), in a folder of its own, on every core of the
+# machine, then moves them into OUTPUT. Further options go to dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck
 # leaves the tests out.
 #   packaging/build-deb.sh OUTPUT [OPTION...]
 set -eu
@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 
 sh "$root/packaging/export-source.sh" "$work/drelvik-$version"
-(cd "$work/drelvik-$version" && dpkg-buildpackage -us -uc "$@")
+(cd "$work/drelvik-$version" && dpkg-buildpackage -us -uc --jobs-try=auto "$@")
 mkdir -p "$output"
 find "$output" -maxdepth 1 -type f -name 'drelvik*' -delete
 find "$work" -maxdepth 1 -type f -exec mv --target-directory="$output" {} +
