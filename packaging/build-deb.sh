@@ -2,8 +2,8 @@
 # Builds the source package and the Debian package made from it with
 # dpkg-buildpackage, as a distribution does: from a copy of the sources alone
 # (packaging/export-source.sh), in a folder of its own, on every core of the
-# machine, then moves them into OUTPUT. Further options go to dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck
-# leaves the tests out.
+# machine, then moves them into OUTPUT. Further options go to
+# dpkg-buildpackage; DEB_BUILD_OPTIONS=nocheck leaves the tests out.
 #   packaging/build-deb.sh OUTPUT [OPTION...]
 set -eu
 output=$(realpath -m "$1")
