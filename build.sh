@@ -139,7 +139,7 @@ test_sanitized() {
 # with the build dependencies debian/control names, in build-package.
 build_package() {
     install_missing dpkg-dev debhelper
-    dpkg-checkbuilddeps 2>/dev/null || apt_get build-dep -y ./
+    dpkg-checkbuilddeps 2>/dev/null || apt_get build-dep -y --no-install-recommends ./
     sh packaging/build-deb.sh build-package
 }
 
