@@ -57,7 +57,7 @@ for build in build-windows-i686 build-windows-x86_64; do
     compare "$root/$build/Drelvik.exe" "$copy/$build/Drelvik.exe"
 done
 echo "comparison: $(($(date +%s) - started)) s"
-[ -n "$different" ] || { echo "two builds, in $root and in $copy, give the same files: $(ls "$work/first")"; exit 0; }
+[ -n "$different" ] || { echo "two builds, in $root and in $copy, give the same files:" $(ls "$work/first"); exit 0; }
 
 set -- $different
 while [ $# -gt 0 ]; do
