@@ -11,19 +11,37 @@
 #   ./build.sh check   install what is missing, build the program with Qt and
 #                      the core alone, and run their tests: the quick check
 #                      while working, a few minutes
-#   ./build.sh package install what is missing, build, make the Debian package
-#                      build/drelvik_VERSION_amd64.deb
+#   ./build.sh package install what is missing, then make the source package
+#                      and the Debian package with dpkg-buildpackage, from a
+#                      copy of the sources, into build-package
 #   ./build.sh windows install what is missing, cross-build Drelvik.exe and its
 #                      installer Drelvik-VERSION.msi for 32-bit
 #                      (build-windows-i686) and 64-bit Windows
 #   ./build.sh web     install what is missing, build the browser program
 #                      into build-web/site, ready for any static web server
 #   ./build.sh serve   the same, then serve build-web/site on 127.0.0.1
+#   ./build.sh release all of package, windows and web, then the release
+#                      files with their SHA256SUMS in build-release
 set -eu
 cd "$(dirname "$0")"
 
 action=${1:-run}
 build_dir=${BUILD_DIR:-build}
+
+# Every build dates what it makes by the last commit (in a copy without git,
+# by the changelog's last entry), so that two builds of one commit give the
+# same files.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || dpkg-parsechangelog --show-field Timestamp)
+    export SOURCE_DATE_EPOCH
+fi
+
+apt_get() {
+    as_root=""
+    [ "$(id -u)" -eq 0 ] || as_root=sudo
+    $as_root apt-get update
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@"
+}
 
 install_missing() {
     missing=""
@@ -32,11 +50,8 @@ install_missing() {
             || missing="$missing $package"
     done
     [ -n "$missing" ] || return 0
-    as_root=""
-    [ "$(id -u)" -eq 0 ] || as_root=sudo
-    $as_root apt-get update
     # shellcheck disable=SC2086
-    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
+    apt_get install -y $missing
 }
 
 configure_qt() {
@@ -74,7 +89,7 @@ test_core() {
 # msitools reads it back.
 build_windows_preset() {
     install_missing cmake ninja-build doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 icoutils \
-        wixl msitools
+        wixl msitools faketime
     cmake --preset "$1"
     cmake --build --preset "$1"
 }
@@ -118,6 +133,29 @@ test_sanitized() {
     cmake --preset sanitize
     cmake --build build-sanitize
     ctest --test-dir build-sanitize --output-on-failure
+}
+
+# The source package, and the Debian package dpkg-buildpackage makes of it
+# with the build dependencies debian/control names, in build-package.
+build_package() {
+    install_missing dpkg-dev debhelper
+    dpkg-checkbuilddeps 2>/dev/null || apt_get build-dep -y --no-install-recommends ./
+    sh packaging/build-deb.sh build-package
+}
+
+# Both packages, checked as a distribution checks them.
+test_package() {
+    build_package
+    sh tests/packaging/check-deb.sh build-package/drelvik_*.changes
+}
+
+# Every release file built again in another folder, and compared with the
+# stages' builds above; diffoscope shows any difference.
+test_reproducible() {
+    # diffoscope alone, without the many tools it can call for other kinds of
+    # file.
+    command -v diffoscope >/dev/null || apt_get install -y --no-install-recommends diffoscope-minimal
+    sh tests/packaging/check-reproducible.sh
 }
 
 # Runs one stage of the tests (a name, then the command), which stops at its
@@ -175,6 +213,8 @@ test)
     stage web test_web
     stage windows-i686 test_windows windows-i686
     stage windows-x86_64 test_windows windows-x86_64
+    stage package test_package
+    stage reproducible test_reproducible
     stage sanitizers test_sanitized
     # Each libFuzzer target for 5 seconds, built with clang.
     stage fuzzers fuzz/run.sh 5
@@ -197,13 +237,16 @@ serve)
     exec node scripts/serve.mjs build-web/site "${PORT:-8080}"
     ;;
 package)
-    # dpkg-shlibdeps works out the package's dependencies.
-    install_missing dpkg-dev
-    build_qt
-    cd "$build_dir" && cpack
+    build_package
+    ;;
+release)
+    build_package
+    build_windows
+    build_web
+    sh packaging/release.sh . build-release
     ;;
 *)
-    echo "usage: $0 run|test|check|package|windows|web|serve" >&2
+    echo "usage: $0 run|test|check|package|windows|web|serve|release" >&2
     exit 2
     ;;
 esac

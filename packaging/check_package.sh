@@ -6,7 +6,7 @@
 # Needs root, debootstrap, desktop-file-utils and the X tools of
 # scripts/virtual-display.sh. Takes a few minutes: run by hand, not by ctest.
 # DEBOOTSTRAP_CACHE names a folder that keeps the downloaded base system.
-# Usage: packaging/check_package.sh build/drelvik_VERSION_amd64.deb
+# Usage: packaging/check_package.sh build-package/drelvik_VERSION_amd64.deb
 set -eu
 deb=$(realpath "$1")
 scripts=$(realpath "$(dirname "$0")/../scripts")

@@ -50,12 +50,14 @@ foreach(folder controls controls/raster controls/form conversions geometry windo
     endforeach()
 endforeach()
 
-# Build folders are left out: they hold generated code, and a Wine prefix's
-# drive links to the whole machine.
+# Build folders are left out, whatever their name (Debian's package build
+# makes obj-ARCH): they hold generated code, and a Wine prefix's drive links
+# to the whole machine.
 file(GLOB top_entries RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
 set(all_sources "")
 foreach(entry ${top_entries})
-    if(IS_DIRECTORY "${SOURCE_DIR}/${entry}" AND NOT entry MATCHES "^(build|\\.)")
+    if(IS_DIRECTORY "${SOURCE_DIR}/${entry}" AND NOT entry MATCHES "^(build|\\.)"
+       AND NOT EXISTS "${SOURCE_DIR}/${entry}/CMakeCache.txt")
         file(GLOB_RECURSE sources "${SOURCE_DIR}/${entry}/*.h" "${SOURCE_DIR}/${entry}/*.cpp")
         list(APPEND all_sources ${sources})
     endif()

@@ -28,6 +28,23 @@ fail() {
     exit 1
 }
 
+# One Wine session for the whole deployment, as Windows stays up between an
+# administrator's commands. Debian's wineserver ends a session as soon as its
+# last program exits (-p0), shutting down the session's services and desktop
+# in the background, and a program started while they are still going down
+# may fail; a persistent server keeps them up until the session is ended on
+# purpose. It answers once it is ready.
+start_session() {
+    "$wineserver" -p
+}
+
+# Ends the session and waits until it has: its programs are gone and Wine
+# has written its registry to the prefix's files.
+end_session() {
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w
+}
+
 property() { # MSI NAME
     msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"
 }
@@ -60,9 +77,11 @@ entry_value() { # PRODUCT_CODE NAME
 }
 
 msiexec() { # /i|/x MSI
-    "$wine" msiexec "$1" "$("$wine" winepath -w "$2" | tr -d '\r')" /qn || fail "msiexec $1 $(basename "$2") /qn failed"
+    "$wine" msiexec "$1" "$("$wine" winepath -w "$2" | tr -d '\r')" /qn ||
+        fail "msiexec $1 $(basename "$2") /qn failed (exit status $?)"
 }
 
+start_session
 # What a failed earlier run left in the shared prefix goes first.
 for code in $(installed_drelviks); do
     "$wine" msiexec /x "$code" /qn || true
@@ -127,8 +146,7 @@ nothing_left() { # PRODUCT_CODE...
     files >"$work/after"
     left=$(comm -13 "$work/before" "$work/after")
     [ -z "$left" ] || fail "left behind: $left"
-    "$wineserver" -k 2>/dev/null || true
-    "$wineserver" -w
+    end_session
     for code in "$@"; do
         if grep -q -i -e "$code" -e "$(packed "$code")" "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"; then
             fail "registry keys or values of $code are left"
@@ -136,6 +154,7 @@ nothing_left() { # PRODUCT_CODE...
     done
 }
 nothing_left "$product"
+start_session
 
 next_version=$(echo "$version" | awk -F. '{ $NF = $NF + 1; print }' OFS=.)
 echo "== version $next_version over version $version, then msiexec /x"
