@@ -26,7 +26,7 @@ class WebKitPage {
         this.session = session;
         this.driver = session.driver;
         this.handle = handle;
-        this.chrome = { width: 0, height: 0 };
+        this.chrome = undefined;
         this.mouse = { click: (x, y) => this.press("mouse", x, y) };
         this.touchscreen = { tap: (x, y) => this.press("touch", x, y) };
         this.keyboard = { press: (key) => this.pressKey(key) };
@@ -55,24 +55,29 @@ class WebKitPage {
     on() {}
 
     // The window is as large as the page should be plus the browser's own
-    // bars, which the first sizing measures. The window is no narrower than
-    // its toolbar.
+    // bars, measured once, on the window as it opened. The window is no
+    // narrower than its toolbar. The page takes its new size a moment after
+    // the window has it: it is ready when it is the window less the bars.
     async setViewport({ width, height }) {
         await this.use();
-        for (let attempt = 0; attempt < 2; ++attempt) {
-            const asked = { width: width + this.chrome.width, height: height + this.chrome.height };
-            await this.driver.manage().window().setRect(asked);
-            const [inner, outer] = await this.evaluate(() => [[innerWidth, innerHeight], [outerWidth, outerHeight]]);
-            this.chrome = { width: outer[0] - inner[0], height: outer[1] - inner[1] };
-            if (outer[0] > asked.width) {
-                const error = new Error(`WebKit's window makes no page narrower than ${inner[0]} px`);
-                error.tooNarrow = true;
-                throw error;
-            }
-            if (inner[0] === width && inner[1] === height)
-                return;
+        const window = this.driver.manage().window();
+        if (!this.chrome) {
+            const opened = await window.getRect();
+            const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
+            this.chrome = { width: opened.width - innerWidth, height: opened.height - innerHeight };
         }
-        throw new Error(`WebKit's window does not take a page of ${width}×${height} px`);
+        const asked = { width: width + this.chrome.width, height: height + this.chrome.height };
+        const given = await window.setRect(asked);
+        const page = { width: given.width - this.chrome.width, height: given.height - this.chrome.height };
+        await this.waitForFunction((width, height) => innerWidth === width && innerHeight === height, {},
+                                   page.width, page.height);
+        if (given.width > asked.width) {
+            const error = new Error(`WebKit's window makes no page narrower than ${page.width} px`);
+            error.tooNarrow = true;
+            throw error;
+        }
+        if (page.width !== width || page.height !== height)
+            throw new Error(`WebKit's window does not take a page of ${width}×${height} px`);
     }
 
     async goto(url) {
