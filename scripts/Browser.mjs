@@ -62,13 +62,7 @@ async function launchChromium({ language, scale, screenScale }) {
             ...(screenScale ? [`--force-device-scale-factor=${screenScale}`] : []),
         ],
     });
-    // Chromium may still be writing its profile as it goes.
-    browser.on("disconnected", () => {
-        try {
-            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
-        } catch {
-            // Left for the system's temporary files to be cleared.
-        }
-    });
+    // The profile is removed once Chromium has ended, no longer writing it.
+    browser.process().once("exit", () => fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 }));
     return browser;
 }
