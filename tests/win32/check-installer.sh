@@ -21,7 +21,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive=$WINEPREFIX/drive_c
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# A check that fails leaves no Wine session running behind it either.
+trap 'end_session; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*"
