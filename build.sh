@@ -28,13 +28,10 @@ cd "$(dirname "$0")"
 action=${1:-run}
 build_dir=${BUILD_DIR:-build}
 
-# Every build dates what it makes by the last commit (in a copy without git,
-# by the changelog's last entry), so that two builds of one commit give the
-# same files.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || dpkg-parsechangelog --show-field Timestamp)
-    export SOURCE_DATE_EPOCH
-fi
+# Every build dates what it makes by the last commit, so that two builds of
+# one commit give the same files.
+SOURCE_DATE_EPOCH=$(sh packaging/source-date.sh)
+export SOURCE_DATE_EPOCH
 
 apt_get() {
     as_root=""

@@ -33,10 +33,9 @@ upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
 product_code=$(printf '%s %s %s' "$upgrade_code" "$version" "$arch" | sha1sum | guid)
 
 # Two builds of one commit give the same installer: the files go into its
-# cabinet with the date of the commit (SOURCE_DATE_EPOCH, else the last
-# commit's), the clock wixl reads stands still at that date, and the package
+# cabinet with the date of the commit, the clock wixl reads stands still at that date, and the package
 # code, which wixl draws at random, follows from what the package holds.
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+epoch=$(sh "$root/packaging/source-date.sh")
 inputs=$(mktemp -d)
 trap 'rm -rf "$inputs"' EXIT
 trap 'exit 1' INT TERM

@@ -3,15 +3,15 @@
 # SHA256SUMS beside them: the source package and the Debian packages
 # (build-package), the installers for 32-bit and 64-bit Windows, and the site
 # as one archive. The archive is the same file for the same site: its entries
-# sorted, owned by root, dated by SOURCE_DATE_EPOCH (else by the changelog's
-# last entry), compressed without a name or a time.
+# sorted, owned by root, dated as every build dates its files, compressed
+# without a name or a time.
 #   packaging/release.sh ROOT OUTPUT
 set -eu
 root=$(realpath "$1")
 output=$(realpath -m "$2")
 changelog=$root/debian/changelog
 version=$(dpkg-parsechangelog --file "$changelog" --show-field Version)
-epoch=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog --file "$changelog" --show-field Timestamp)}
+epoch=$(sh "$root/packaging/source-date.sh")
 
 rm -rf "$output"
 mkdir -p "$output"

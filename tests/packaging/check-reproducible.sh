@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 copy=$work/drelvik
 # Both builds are dated by the last commit, as build.sh dates every build.
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+SOURCE_DATE_EPOCH=$(sh "$root/packaging/source-date.sh")
 export SOURCE_DATE_EPOCH
 
 # Runs a part of the build (a name, then the command) with its output kept
