@@ -63,16 +63,14 @@ Rgb PixelBuffer::pixel(int x, int y) const
     return toRgb(pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]);
 }
 
-// One row is painted and copied to the others, which the library copies
-// many pixels at a time.
+// One pass over every pixel, which compilers turn into wide stores; copying
+// a painted row to the others would, in the browser, call out to JavaScript
+// for each row.
 void PixelBuffer::fill(Rgb colour)
 {
     if (pixels_.empty())
         return;
-    const auto firstRow = pixels_.begin();
-    std::fill(firstRow, firstRow + width_, toBits(colour));
-    for (auto row = firstRow + width_; row != pixels_.end(); row += width_)
-        std::copy(firstRow, firstRow + width_, row);
+    std::fill(pixels_.begin(), pixels_.end(), toBits(colour));
     changed_ = PixelRect{0, 0, width_, height_};
 }
 
