@@ -97,9 +97,10 @@ void WebBoard::paint()
         for (int x = area.left; x < area.left + area.width; ++x)
             *out++ = canvasOrder(row[x]);
     }
-    const val bytes = val::global("Uint8ClampedArray")
-                          .new_(emscripten::typed_memory_view(rgba_.size() * sizeof(std::uint32_t),
-                                                              reinterpret_cast<const std::uint8_t*>(rgba_.data())));
+    // Read where they lie in the program's memory, not copied first.
+    const val view(emscripten::typed_memory_view(rgba_.size() * sizeof(std::uint32_t),
+                                                 reinterpret_cast<const std::uint8_t*>(rgba_.data())));
+    const val bytes = val::global("Uint8ClampedArray").new_(view["buffer"], view["byteOffset"], view["length"]);
     const val pixels = val::global("ImageData").new_(bytes, area.width, area.height);
     context_.call<void>("putImageData", pixels, area.left, area.top);
 }
