@@ -160,15 +160,16 @@ val WebForm::createControl(const ControlDescription& control)
 
 // The window goes into the page only now, in the place of the inert start
 // window the page was built with, if it has one; until then nothing in it
-// can take the focus. What was pressed on the start window is pressed now.
+// can take the focus. It is fitted to the page before, so that the page
+// lays it out once. What was pressed on the start window is pressed now.
 void WebForm::Show()
 {
+    fitToPage();
     const val start = document().call<val>("getElementById", window_["id"]);
     if (start.isNull())
         document()["body"].call<void>("appendChild", window_);
     else
         start.call<void>("replaceWith", window_);
-    fitToPage();
     focus(behaviour_.firstFocus(canTakeFocus()));
     WebStartInput(window_).replay();
 }
