@@ -9,9 +9,10 @@
 // Goals: first contentful paint at most 1.05 ×, the program's window at most
 // 1.5 × (aim 1.25 ×). Beside them it opens the site with a program that does
 // nothing but take the start window as its own, its wasm still fetched and
-// compiled: what is left of the window's time for the program's own start. Given a second site folder, such as an earlier build,
-// it is opened in turn with the first, under the same load, and its figures
-// are printed after the first's.
+// compiled: what is left of the window's time for the program's own start.
+// Given a second site folder, such as an earlier build, it is opened in turn
+// with the first, under the same load, and its figures are printed after the
+// first's.
 //   node bench/web_first_paint.mjs [--runs N] [SITE_FOLDER [OTHER_SITE_FOLDER]]
 //   (default 15, build-web/site)
 import fs from "node:fs";
