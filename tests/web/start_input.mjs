@@ -50,10 +50,10 @@ function programState() {
 }
 
 // Each page a first visit, which no service worker answers.
-async function openPage(browser) {
+async function openPage(browser, size = { width: 474, height: 418 }) {
     const page = await (await browser.createBrowserContext()).newPage();
     page.setDefaultTimeout(0);
-    await page.setViewport({ width: 474, height: 418, deviceScaleFactor: 1, hasTouch: true });
+    await page.setViewport({ ...size, deviceScaleFactor: 1, hasTouch: true });
     page.on("pageerror", (error) => {
         console.error(`FAILED: an error on the page: ${error.message}`);
         process.exitCode = 1;
@@ -70,10 +70,10 @@ async function madeOnProgram(browser, server) {
     return page.evaluate(programState);
 }
 
-// The input made on the start window, once it is on the screen, while the
-// program's WebAssembly is held back.
-async function madeOnStartWindow(browser, server) {
-    const page = await openPage(browser);
+// A page whose program's WebAssembly is held back until it is let go, once
+// the start window is on the screen.
+async function openHeldBack(browser, server, size) {
+    const page = await openPage(browser, size);
     const held = [];
     let holding = true;
     await page.setRequestInterception(true);
@@ -86,13 +86,32 @@ async function madeOnStartWindow(browser, server) {
     await page.goto(addressOf(server), { waitUntil: "domcontentloaded" });
     await page.waitForFunction(() =>
         document.querySelector(".window[inert]") && performance.getEntriesByType("paint").length > 0);
+    const letGo = async () => {
+        holding = false;
+        for (const request of held)
+            request.continue();
+        await page.waitForSelector(program);
+    };
+    return { page, letGo };
+}
+
+// The input made on the start window while the program is held back.
+async function madeOnStartWindow(browser, server) {
+    const { page, letGo } = await openHeldBack(browser, server);
     await pupilInput(page);
     const early = await page.evaluate(() => document.querySelector(".window[inert]") !== null);
-    holding = false;
-    for (const request of held)
-        request.continue();
-    await page.waitForSelector(program);
+    await letGo();
     return { early, state: await page.evaluate(programState) };
+}
+
+// Where the start window and then the program's window lie on a phone's
+// page, narrower than the window is designed.
+async function placesOnPhone(browser, server) {
+    const { page, letGo } = await openHeldBack(browser, server, { width: 390, height: 844 });
+    const place = () => document.querySelector(".window").getBoundingClientRect().toJSON();
+    const start = await page.evaluate(place);
+    await letGo();
+    return { start, program: await page.evaluate(place) };
 }
 
 const server = await serve(site);
@@ -100,6 +119,7 @@ const browser = await launchBrowser({ language: "bg-BG" });
 try {
     const expected = await madeOnProgram(browser, server);
     const { early, state } = await madeOnStartWindow(browser, server);
+    const places = await placesOnPhone(browser, server);
     const expect = (what, condition, detail) => {
         if (!condition) {
             console.error(`FAILED: ${what}: ${detail}`);
@@ -113,6 +133,9 @@ try {
            JSON.stringify(expected));
     expect("the start window's input as the program's own", JSON.stringify(state) === JSON.stringify(expected),
            `${JSON.stringify(state)} instead of ${JSON.stringify(expected)}`);
+    expect("the start window lies where the program's window comes, within a pixel",
+           ["left", "top", "width", "height"].every((side) => Math.abs(places.start[side] - places.program[side]) <= 1),
+           JSON.stringify(places));
 } finally {
     await browser.close();
     server.close();
