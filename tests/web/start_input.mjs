@@ -105,9 +105,14 @@ async function madeOnStartWindow(browser, server) {
 }
 
 // Where the start window and then the program's window lie on a phone's
-// page, narrower than the window is designed.
+// page, narrower than the window is designed, turned upright after the
+// page was opened.
 async function placesOnPhone(browser, server) {
-    const { page, letGo } = await openHeldBack(browser, server, { width: 390, height: 844 });
+    const { page, letGo } = await openHeldBack(browser, server, { width: 844, height: 390 });
+    // The page's own listener, added first, has run once this one has.
+    await page.evaluate(() => { window.turned = new Promise((resolve) => addEventListener("resize", resolve)); });
+    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true });
+    await page.evaluate(() => window.turned);
     const place = () => document.querySelector(".window").getBoundingClientRect().toJSON();
     const start = await page.evaluate(place);
     await letGo();
