@@ -49,11 +49,14 @@ function programState() {
              report: document.getElementById("Text1(0)").value, board: hash };
 }
 
+// A page of the given size, at one device pixel to a CSS pixel, with touch.
+const viewport = (size) => ({ ...size, deviceScaleFactor: 1, hasTouch: true });
+
 // Each page a first visit, which no service worker answers.
 async function openPage(browser, size = { width: 474, height: 418 }) {
     const page = await (await browser.createBrowserContext()).newPage();
     page.setDefaultTimeout(0);
-    await page.setViewport({ ...size, deviceScaleFactor: 1, hasTouch: true });
+    await page.setViewport(viewport(size));
     page.on("pageerror", (error) => {
         console.error(`FAILED: an error on the page: ${error.message}`);
         process.exitCode = 1;
@@ -111,7 +114,7 @@ async function placesOnPhone(browser, server) {
     const { page, letGo } = await openHeldBack(browser, server, { width: 844, height: 390 });
     // The page's own listener, added first, has run once this one has.
     await page.evaluate(() => { window.turned = new Promise((resolve) => addEventListener("resize", resolve)); });
-    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 1, hasTouch: true });
+    await page.setViewport(viewport({ width: 390, height: 844 }));
     await page.evaluate(() => window.turned);
     const place = () => document.querySelector(".window").getBoundingClientRect().toJSON();
     const start = await page.evaluate(place);
