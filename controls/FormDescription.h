@@ -88,6 +88,22 @@ struct BoardMarkLook {
     int ringReach = 0;
 };
 
+// The colours the board's picture is shown in, by what each means: the
+// program draws in the designed ones, and a board shows each in the colour
+// its look gives that meaning.
+struct BoardColoursLook {
+    Rgb paper;
+    // The grid, the points and the lines.
+    Rgb ink;
+    // The point selected in the coordinate lists.
+    Rgb marked;
+    // Where colours alone may not tell the selected point from the others,
+    // a round ring shows round it too, over the picture.
+    bool ringMarked = false;
+
+    friend bool operator==(const BoardColoursLook&, const BoardColoursLook&) = default;
+};
+
 // How the window's controls look where no control's own colours say.
 struct FormLook {
     // Captions of labels and buttons.
@@ -101,6 +117,7 @@ struct FormLook {
     int buttonEdgeWidth = 0;
     FocusOutlineLook focusOutline;
     SelectionLook listSelection;
+    BoardColoursLook boardColours;
 };
 
 // A fixed-size window and its controls, all direct children of it.

@@ -1,5 +1,6 @@
 #include "window/DrelvikDesign.h"
 
+#include "window/BoardColours.h"
 #include "window/ControlIndex.h"
 
 using controls::ControlKind;
@@ -41,7 +42,8 @@ constexpr Rgb LabelColour{255, 192, 128};
 // pixels wide, in the classic system colours, its marks in a blue the
 // program never draws in, so that no mark can be taken for a point or a
 // line, and clear of a point's dot; the focus as a black dotted outline
-// inside the control; a list's selected row in white on blue.
+// inside the control; a list's selected row in white on blue; the board's
+// picture in the colours the program draws it in.
 const controls::FormLook Look{
     Rgb{0, 0, 0},
     Rgb{128, 128, 128},
@@ -50,6 +52,7 @@ const controls::FormLook Look{
     2,
     controls::FocusOutlineLook{Rgb{0, 0, 0}, 4},
     controls::SelectionLook{Rgb{48, 140, 198}, Rgb{255, 255, 255}},
+    controls::BoardColoursLook{look::White, look::Black, look::DarkRed},
 };
 
 } // namespace

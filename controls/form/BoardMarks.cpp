@@ -46,6 +46,13 @@ void BoardMarks::fitTo(const Raster& picture)
     scale_ = picture.scale();
 }
 
+void BoardMarks::setLook(const BoardMarkLook& look)
+{
+    look_ = look;
+    if (anyShown())
+        changed_(PixelRect{0, 0, width_, height_});
+}
+
 void BoardMarks::drawOn(Raster& picture) const
 {
     if (focusShown_)

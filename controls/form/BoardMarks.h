@@ -22,6 +22,7 @@ public:
 
     // The picture was drawn again at another size or scale.
     void fitTo(const Raster& picture);
+    void setLook(const BoardMarkLook& look);
 
     bool anyShown() const { return focusShown_ || contactMarked_; }
     void drawOn(Raster& picture) const;

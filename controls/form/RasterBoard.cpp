@@ -31,11 +31,13 @@ bool takenByBoard(std::int16_t keyCode)
 
 RasterBoard::RasterBoard(const ControlDescription& design, const FormLook& look, double scale)
     : edge_(look.boardEdge)
+    , drawnColours_(look.boardColours)
     , designWidth_(edge_.inner(design.bounds.width))
     , designHeight_(edge_.inner(design.bounds.height))
     , image_(designWidth_, designHeight_, backColor_, scale)
     , shown_(image_)
     , marks_(look.boardMarks, image_, [this](const PixelRect& area) { invalidate(area); })
+    , rings_(look.boardMarks, image_, [this](const PixelRect& area) { invalidate(area); })
 {
     image_.takeChangedArea();
 }
@@ -67,25 +69,28 @@ void RasterBoard::SetDrawStyle(DrawStyle style)
 
 void RasterBoard::Cls()
 {
-    image_.fill(backColor_);
+    image_.fill(colours_(backColor_));
     log_.clear(backColor_);
     showChanges();
+    updateRings();
 }
 
 void RasterBoard::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
     Pen pen = pen_;
     pen.colour = colour.value_or(foreColor_);
-    image_.line(x1, y1, x2, y2, pen);
     log_.line(x1, y1, x2, y2, pen);
+    pen.colour = colours_(pen.colour);
+    image_.line(x1, y1, x2, y2, pen);
     showChanges();
 }
 
 void RasterBoard::PSet(float x, float y, std::optional<Rgb> colour)
 {
-    image_.dot(x, y, colour.value_or(foreColor_), pen_.width);
+    image_.dot(x, y, colours_(colour.value_or(foreColor_)), pen_.width);
     log_.dot(x, y, colour.value_or(foreColor_), pen_.width);
     showChanges();
+    updateRings();
 }
 
 void RasterBoard::SetKeyboardCursor(float x, float y)
@@ -130,10 +135,11 @@ void RasterBoard::OnContact(ContactHandler handler)
 // the copy catches up on everything stale once the marks show again.
 const Raster& RasterBoard::composeScreenImage()
 {
-    if (!marks_.anyShown())
+    if (!marks_.anyShown() && rings_.empty())
         return image_;
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
+        rings_.drawOn(shown_);
         marks_.drawOn(shown_);
         shown_.takeChangedArea();
         stale_ = {};
@@ -212,11 +218,33 @@ void RasterBoard::setScale(double scale)
 {
     if (scale == image_.scale())
         return;
-    image_ = log_.replay(designWidth_, designHeight_, scale);
+    image_ = log_.replay(designWidth_, designHeight_, scale, colours_);
     image_.takeChangedArea();
     shown_ = image_;
     marks_.fitTo(image_);
+    rings_.fitTo(image_);
     invalidate(PixelRect{0, 0, image_.width(), image_.height()});
+}
+
+void RasterBoard::setLook(const FormLook& look)
+{
+    edge_ = BoardEdge(look.boardEdge);
+    colours_ = ColourMap(drawnColours_, look.boardColours);
+    ringMarked_ = look.boardColours.ringMarked;
+    marks_.setLook(look.boardMarks);
+    rings_.setLook(look.boardMarks);
+    image_ = log_.replay(designWidth_, designHeight_, image_.scale(), colours_);
+    image_.takeChangedArea();
+    shown_ = image_;
+    updateRings();
+    invalidate(PixelRect{0, 0, image_.width(), image_.height()});
+}
+
+// The selected point's ring follows its dot: drawn with it, gone when the
+// dot is drawn over in another colour or the board is cleared.
+void RasterBoard::updateRings()
+{
+    rings_.setCentres(ringMarked_ ? log_.dotsIn(drawnColours_.marked) : std::vector<PointRings::Centre>{});
 }
 
 void RasterBoard::showChanges()

@@ -3,6 +3,8 @@
 #include "controls/Board.h"
 #include "controls/form/BoardEdge.h"
 #include "controls/form/BoardMarks.h"
+#include "controls/form/PointRings.h"
+#include "controls/raster/ColourMap.h"
 #include "controls/raster/DrawingLog.h"
 #include "controls/FormDescription.h"
 #include "controls/raster/Raster.h"
@@ -19,7 +21,8 @@ namespace controls {
 class RasterBoard : public Board
 {
 public:
-    // The board as designed: its image fills what lies inside the edge.
+    // The board as designed: its image fills what lies inside the edge, and
+    // the program draws in the colours of the design's look.
     RasterBoard(const ControlDescription& design, const FormLook& look, double scale = 1);
     RasterBoard(const RasterBoard&) = delete;
     RasterBoard& operator=(const RasterBoard&) = delete;
@@ -57,6 +60,12 @@ public:
     void setHasFocus(bool focused);
     void setFocusCuesShown(bool shown);
 
+    // Shows the board in another look, such as the system's high-contrast
+    // colours: the same picture, each colour of the design shown in the
+    // colour the look gives its meaning, and the marks and edge in the
+    // look's. The edge keeps its width.
+    void setLook(const FormLook& look);
+
 protected:
     // A press, counted from the inner area's top-left corner: at a position
     // in the toolkit's device-independent units, which are design pixels,
@@ -89,11 +98,15 @@ private:
 
     std::optional<DesignPixel> designPixelOn(int x, int y) const;
     void showChanges();
+    void updateRings();
     // Records pixels of the shown image as stale and asks the toolkit to
     // paint them again.
     void invalidate(const PixelRect& area);
 
     BoardEdge edge_;
+    BoardColoursLook drawnColours_;
+    ColourMap colours_;
+    bool ringMarked_ = false;
     int designWidth_;
     int designHeight_;
     Rgb backColor_{255, 255, 255};
@@ -106,6 +119,7 @@ private:
     // Pixels of the shown image that no longer agree with the image.
     PixelRect stale_;
     BoardMarks marks_;
+    PointRings rings_;
     std::string description_;
     MouseDownHandler mouseDown_;
     KeyDownHandler keyDown_;

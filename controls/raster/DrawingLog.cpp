@@ -20,16 +20,28 @@ void DrawingLog::dot(double x, double y, Rgb colour, int width)
     keep(Drawing{true, x, y, x, y, Pen{colour, width, DrawStyle::Solid}});
 }
 
-Raster DrawingLog::replay(int width, int height, double scale) const
+Raster DrawingLog::replay(int width, int height, double scale, const ColourMap& colours) const
 {
-    Raster image(width, height, background_, scale);
+    Raster image(width, height, colours(background_), scale);
     for (const Drawing& drawing : drawings_) {
+        Pen pen = drawing.pen;
+        pen.colour = colours(pen.colour);
         if (drawing.isDot)
-            image.dot(drawing.x1, drawing.y1, drawing.pen.colour, drawing.pen.width);
+            image.dot(drawing.x1, drawing.y1, pen.colour, pen.width);
         else
-            image.line(drawing.x1, drawing.y1, drawing.x2, drawing.y2, drawing.pen);
+            image.line(drawing.x1, drawing.y1, drawing.x2, drawing.y2, pen);
     }
     return image;
+}
+
+std::vector<DrawingLog::DotCentre> DrawingLog::dotsIn(Rgb colour) const
+{
+    std::vector<DotCentre> dots;
+    for (const Drawing& drawing : drawings_) {
+        if (drawing.isDot && drawing.pen.colour == colour)
+            dots.push_back(DotCentre{drawing.x1, drawing.y1});
+    }
+    return dots;
 }
 
 // The same shape in the same place paints the same pixels, whatever its

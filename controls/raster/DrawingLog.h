@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/raster/ColourMap.h"
 #include "controls/Pen.h"
 #include "controls/raster/Raster.h"
 #include "controls/Rgb.h"
@@ -20,8 +21,16 @@ public:
     void line(double x1, double y1, double x2, double y2, const Pen& pen);
     void dot(double x, double y, Rgb colour, int width);
 
-    // The picture drawn anew on an image of the design size at the scale.
-    Raster replay(int width, int height, double scale) const;
+    // The picture drawn anew on an image of the design size at the scale,
+    // each colour shown as the map says.
+    Raster replay(int width, int height, double scale, const ColourMap& colours = {}) const;
+
+    struct DotCentre {
+        double x;
+        double y;
+    };
+    // Where the dots drawn in a colour show, in the order drawn.
+    std::vector<DotCentre> dotsIn(Rgb colour) const;
 
 private:
     struct Drawing {
