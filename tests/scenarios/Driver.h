@@ -41,6 +41,10 @@ public:
     virtual void pressTab() = 0;
     // Numbers are written with a comma, as in a Bulgarian locale, or a point.
     virtual void useDecimalComma(bool comma) = 0;
+    // Turns the system's high-contrast mode on, in one of the platform's
+    // contrast themes, or off again, as a pupil would in the system's
+    // settings, and waits until the window shows the change.
+    virtual void useHighContrast(bool on) = 0;
 
     // The name of the control with the keyboard focus.
     virtual std::string focusedControl() const = 0;
