@@ -3,8 +3,11 @@
 #include "controls/form/ControlMap.h"
 #include "controls/Form.h"
 #include "controls/form/FormBehaviour.h"
+#include "controls/form/HighContrastLook.h"
+#include "controls/SystemColours.h"
 
 #include <map>
+#include <optional>
 #include <string_view>
 
 namespace controls {
@@ -61,6 +64,23 @@ protected:
         for (const auto& [key, board] : boards_)
             board->setFocusCuesShown(behaviour_.focusCues().shown());
     }
+
+    // Shows the window in the colours of the system's high-contrast mode, or
+    // as designed when there is none: called once the controls are made and
+    // again whenever the system's mode or colours change. The boards show
+    // their pictures again in the new look; nothing entered changes.
+    void showInSystemColours(const std::optional<SystemColours>& system)
+    {
+        const FormDescription shown = HighContrastLook::shownForm(behaviour_.description(), system);
+        for (const auto& [key, board] : boards_)
+            board->setLook(shown.look);
+        recolour(shown);
+    }
+
+    // The toolkit's own controls and the window take the colours of the
+    // window as shown: its background, the labels' and buttons' colours and
+    // the look's captions, edges, focus outline and selected rows.
+    virtual void recolour(const FormDescription& shown) = 0;
 };
 
 } // namespace controls
