@@ -80,6 +80,10 @@ public:
 
     void Show() override {}
 
+protected:
+    // No controls of its own to show in other colours: only the boards.
+    void recolour(const controls::FormDescription&) override {}
+
 private:
     void add(const ControlDescription& control, const controls::FormLook& look, double scale)
     {
