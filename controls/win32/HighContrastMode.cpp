@@ -1,0 +1,50 @@
+#include "controls/win32/HighContrastMode.h"
+
+#include "controls/win32/ColourRef.h"
+
+#include <windows.h>
+
+namespace controls {
+
+namespace {
+
+// Where Windows keeps the mode for the user, so that it lasts over a new
+// session: the HIGHCONTRAST flags as a decimal number.
+constexpr const wchar_t* KeptModeKey = L"Control Panel\\Accessibility\\HighContrast";
+
+bool keptOn()
+{
+    wchar_t flags[16] = {};
+    DWORD size = sizeof flags;
+    if (RegGetValueW(HKEY_CURRENT_USER, KeptModeKey, L"Flags", RRF_RT_REG_SZ, nullptr, flags, &size) != ERROR_SUCCESS)
+        return false;
+    DWORD value = 0;
+    for (const wchar_t* digit = flags; *digit >= L'0' && *digit <= L'9'; ++digit)
+        value = value * 10 + DWORD(*digit - L'0');
+    return value & HCF_HIGHCONTRASTON;
+}
+
+// Windows answers whether the mode is on; Wine always answers that it is
+// off, and has the mode only where Windows keeps it for the next session,
+// which Windows keeps up to date.
+bool modeOn()
+{
+    HIGHCONTRASTW mode{};
+    mode.cbSize = sizeof mode;
+    const bool answered = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof mode, &mode, 0);
+    return (answered && (mode.dwFlags & HCF_HIGHCONTRASTON)) || keptOn();
+}
+
+} // namespace
+
+std::optional<SystemColours> highContrastColours()
+{
+    if (!modeOn())
+        return std::nullopt;
+    return SystemColours{systemColour(COLOR_WINDOW),    systemColour(COLOR_WINDOWTEXT),
+                         systemColour(COLOR_HIGHLIGHT), systemColour(COLOR_HIGHLIGHTTEXT),
+                         systemColour(COLOR_GRAYTEXT),  systemColour(COLOR_BTNFACE),
+                         systemColour(COLOR_BTNTEXT)};
+}
+
+} // namespace controls
