@@ -8,15 +8,12 @@ namespace controls {
 
 namespace {
 
-// Where Windows keeps the mode for the user, so that it lasts over a new
-// session: the HIGHCONTRAST flags as a decimal number.
-constexpr const wchar_t* KeptModeKey = L"Control Panel\\Accessibility\\HighContrast";
-
 bool keptOn()
 {
     wchar_t flags[16] = {};
     DWORD size = sizeof flags;
-    if (RegGetValueW(HKEY_CURRENT_USER, KeptModeKey, L"Flags", RRF_RT_REG_SZ, nullptr, flags, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, KeptHighContrastKey, L"Flags", RRF_RT_REG_SZ, nullptr, flags, &size)
+        != ERROR_SUCCESS)
         return false;
     DWORD value = 0;
     for (const wchar_t* digit = flags; *digit >= L'0' && *digit <= L'9'; ++digit)

@@ -6,6 +6,7 @@
 #include "controls/form/FormBehaviour.h"
 #include "controls/form/HighContrastLook.h"
 #include "controls/win32/ChildWindow.h"
+#include "controls/win32/HighContrastMode.h"
 #include "controls/win32/Win32Board.h"
 #include "controls/win32/Win32CommandButton.h"
 #include "controls/win32/Win32ListBox.h"
@@ -166,7 +167,7 @@ void setHighContrastFlag(bool on)
     if (SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof mode, &mode, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE))
         return;
     const std::wstring flags = std::to_wstring(mode.dwFlags);
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", L"Flags", REG_SZ, flags.c_str(),
+    RegSetKeyValueW(HKEY_CURRENT_USER, controls::KeptHighContrastKey, L"Flags", REG_SZ, flags.c_str(),
                     DWORD((flags.size() + 1) * sizeof(wchar_t)));
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
 }
