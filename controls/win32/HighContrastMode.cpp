@@ -8,6 +8,7 @@ namespace controls {
 
 namespace {
 
+// The mode as Windows keeps it for the user's next session.
 bool keptOn()
 {
     wchar_t flags[16] = {};
@@ -21,9 +22,9 @@ bool keptOn()
     return value & HCF_HIGHCONTRASTON;
 }
 
-// Windows answers whether the mode is on; Wine always answers that it is
-// off, and has the mode only where Windows keeps it for the next session,
-// which Windows keeps up to date.
+// Windows answers whether the mode is on, and keeps the same for the next
+// session; Wine always answers that it is off, and has the mode only as
+// kept for the next session.
 bool modeOn()
 {
     HIGHCONTRASTW mode{};
