@@ -5,16 +5,6 @@
 
 namespace controls {
 
-namespace {
-
-Rgb systemColour(int index)
-{
-    const COLORREF colour = GetSysColor(index);
-    return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-} // namespace
-
 void fillEdgeBands(HDC context, const BoardEdge& edge, const RECT& outer, double scale)
 {
     const PixelRect area{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};

@@ -11,14 +11,20 @@
 namespace controls {
 
 Win32CommandButton::Win32CommandButton(const ControlDescription& design, const FormLook& look, HWND parent, int id)
-    : face_(CreateSolidBrush(toColourRef(design.backColor.value_or(Rgb{}))))
-    , caption_(toColourRef(look.textColour))
-    , disabledCaption_(toColourRef(look.disabledTextColour))
-    , focusOutline_(look.focusOutline)
-    , edgeWidth_(look.buttonEdgeWidth)
+    : edgeWidth_(look.buttonEdgeWidth)
 {
+    recolour(design, look, std::nullopt);
     const DWORD style = WS_TABSTOP | BS_OWNERDRAW | (design.visible ? WS_VISIBLE : 0);
     subclass(createChildWindow(L"BUTTON", design.text, style, 0, design.bounds, parent, id));
+}
+
+void Win32CommandButton::recolour(const ControlDescription& shown, const FormLook& look, std::optional<Rgb> plainEdge)
+{
+    face_ = GdiObject<HBRUSH>(CreateSolidBrush(toColourRef(shown.backColor.value_or(Rgb{}))));
+    caption_ = toColourRef(look.textColour);
+    disabledCaption_ = toColourRef(look.disabledTextColour);
+    focusOutline_ = look.focusOutline;
+    plainEdge_ = plainEdge;
 }
 
 void Win32CommandButton::SetEnabled(bool enabled)
@@ -65,7 +71,8 @@ void Win32CommandButton::draw(const DRAWITEMSTRUCT& item, HFONT font, double sca
     RECT face = item.rcItem;
     const bool pressed = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &face, face_.get());
-    const BoardEdge edge(buttonEdge(edgeWidth_, pressed));
+    const BoardEdge edge(plainEdge_ ? EdgeLook{edgeWidth_, *plainEdge_, *plainEdge_, *plainEdge_, *plainEdge_}
+                                    : buttonEdge(edgeWidth_, pressed));
     fillEdgeBands(item.hDC, edge, face, scale);
     const int edgeWidth = edge.width(scale);
     InflateRect(&face, -edgeWidth, -edgeWidth);

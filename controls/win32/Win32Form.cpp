@@ -6,11 +6,13 @@
 #include "controls/win32/ChildWindow.h"
 #include "controls/win32/ColourRef.h"
 #include "controls/win32/DpiFunctions.h"
+#include "controls/win32/FormFont.h"
+#include "controls/win32/HighContrastMode.h"
 #include "controls/win32/MessageLoop.h"
 #include "controls/win32/WideText.h"
-#include "controls/win32/WindowContext.h"
 #include "controls/win32/WindowProcedure.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace controls {
@@ -22,37 +24,6 @@ namespace {
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // Control ids start above IDOK and IDCANCEL.
 constexpr int FirstControlId = 100;
-
-int CALLBACK noteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
-{
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool fontFamilyInstalled(const std::wstring& family)
-{
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    EnumFontFamiliesExW(WindowContext().get(), &wanted, noteFontFound, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
-}
-
-// The designed family, or the fallback where the designed one is not installed.
-std::wstring installedFamily(const FontDescription& font)
-{
-    const std::wstring designed = toWide(font.family);
-    return fontFamilyInstalled(designed) ? designed : toWide(font.fallbackFamily);
-}
-
-// The family in its point size at a resolution, with Cyrillic letters.
-HFONT createFont(const std::wstring& family, int pointSize, UINT dpi)
-{
-    const int height = -MulDiv(pointSize, int(dpi), 72);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_ROMAN, family.c_str());
-}
 
 double scaleAt(UINT dpi)
 {
@@ -75,6 +46,13 @@ Control* found(const std::map<ControlKey, std::unique_ptr<Control>>& controls, c
     return at == controls.end() ? nullptr : at->second.get();
 }
 
+const ControlDescription& describedAs(const FormDescription& form, const ControlKey& key)
+{
+    return *std::find_if(form.controls.begin(), form.controls.end(), [&key](const ControlDescription& control) {
+        return ControlKey{control.name, control.index} == key;
+    });
+}
+
 } // namespace
 
 Win32Form::Win32Form(const FormDescription& description)
@@ -84,7 +62,6 @@ Win32Form::Win32Form(const FormDescription& description)
     , fontFamily_(installedFamily(description.font))
     , pointSize_(description.font.pointSize)
     , icon_(toWide(description.icon))
-    , background_(CreateSolidBrush(toColourRef(description.backColor)))
 {
     createWindow(description);
     // A window's children lie over each other in the order they are made,
@@ -101,6 +78,7 @@ Win32Form::Win32Form(const FormDescription& description)
     // which keeps no such state, and tells its controls.
     showFocusCues();
     behaviour_.focusCues().OnChange([this] { showFocusCues(); });
+    showSystemColours();
 }
 
 Win32Form::~Win32Form()
@@ -263,6 +241,9 @@ LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND: onEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_NEXTDLGCTL: onNextControl(wParam, lParam); return 0;
     case WM_DPICHANGED: onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    // The high-contrast mode turned on or off, or its theme's colours changed.
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: showSystemColours(); return 0;
     // Whether the window shows focus cues is the behaviour's, not the system's.
     case WM_CHANGEUISTATE:
     case WM_UPDATEUISTATE: return 0;
@@ -286,7 +267,7 @@ void Win32Form::onCommand(WORD id, WORD code)
 }
 
 // Labels on their own colour; the read-only report box, which asks the same,
-// stays white as an edit box is.
+// stays in the system's colour of text boxes as an edit box does.
 LRESULT Win32Form::onColourStatic(HDC context, HWND control)
 {
     if (const Child* child = childOfId(GetDlgCtrlID(control)); child && child->label)
@@ -329,6 +310,31 @@ void Win32Form::onDpiChanged(UINT dpi, const RECT& suggested)
     layOut(dpi);
     showIcon();
     moveAndResize(POINT{suggested.left, suggested.top});
+}
+
+// The window in the colours of the system's high-contrast mode, or as
+// designed while it is off.
+void Win32Form::showSystemColours()
+{
+    const std::optional<SystemColours> system = highContrastColours();
+    systemColoursShown_ = system.has_value();
+    showInSystemColours(system);
+}
+
+// The buttons' edges are the system's raised ones, which a contrast theme
+// need not set apart from the face; in the mode they are a plain frame in
+// the captions' colour.
+void Win32Form::recolour(const FormDescription& shown)
+{
+    background_ = GdiObject<HBRUSH>(CreateSolidBrush(toColourRef(shown.backColor)));
+    const std::optional<Rgb> plainEdges = systemColoursShown_ ? std::optional(shown.look.textColour) : std::nullopt;
+    for (const auto& [key, button] : buttons_)
+        button->recolour(describedAs(shown, key), shown.look, plainEdges);
+    for (const auto& [id, child] : children_) {
+        if (child.label)
+            child.label->recolour(describedAs(shown, child.key), shown.look.textColour);
+    }
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT Win32Form::onQueryUiState() const

@@ -24,7 +24,9 @@ namespace controls {
 // it is on, dpi / 96, and again when it moves to a screen of another scale.
 // It focuses and stacks its controls and shows focus cues as its behaviour
 // decides, tells it of every key pressed in it, and finds the control a
-// message is for by its id. Destroying the object destroys the window.
+// message is for by its id. It shows itself in the colours of the system's
+// high-contrast mode while that is on, and follows the mode and its colours
+// as they change. Destroying the object destroys the window.
 class Win32Form : public FormControls<std::unique_ptr, Win32Board, Win32ListBox, Win32CommandButton, Win32TextBox>
 {
 public:
@@ -37,6 +39,9 @@ public:
     void Show() override;
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    void recolour(const FormDescription& shown) override;
 
 private:
     // What the window keeps of each control it made: its name and index,
@@ -67,6 +72,7 @@ private:
     void onEraseBackground(HDC context);
     void onNextControl(WPARAM which, LPARAM byHandle);
     void onDpiChanged(UINT dpi, const RECT& suggested);
+    void showSystemColours();
     LRESULT onQueryUiState() const;
 
     HWND window_ = nullptr;
@@ -77,6 +83,8 @@ private:
     std::wstring icon_;
     UINT dpi_ = 0;
     GdiObject<HBRUSH> background_;
+    // Whether the window shows the colours of the system's high-contrast mode.
+    bool systemColoursShown_ = false;
     GdiObject<HFONT> font_;
     // Every control by its id, which counts up in the order the controls
     // were made, their stacking order.

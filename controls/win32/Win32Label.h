@@ -15,13 +15,15 @@ public:
     Win32Label(const ControlDescription& design, Rgb textColour, HWND parent, int id);
 
     HWND handle() const { return window_; }
+    // The label in the colours of the window as shown; the caller repaints.
+    void recolour(const ControlDescription& shown, Rgb textColour);
     // WM_CTLCOLORSTATIC: sets up the label's context and gives its brush.
     HBRUSH paintBackground(HDC context) const;
 
 private:
     HWND window_ = nullptr;
-    COLORREF colour_;
-    COLORREF textColour_;
+    COLORREF colour_ = 0;
+    COLORREF textColour_ = 0;
     GdiObject<HBRUSH> background_;
 };
 

@@ -4,18 +4,22 @@
 
 #include "controls/raster/DeviceScale.h"
 #include "controls/form/FormBehaviour.h"
+#include "controls/form/HighContrastLook.h"
 #include "controls/win32/ChildWindow.h"
+#include "controls/win32/HighContrastMode.h"
 #include "controls/win32/Win32Board.h"
 #include "controls/win32/Win32CommandButton.h"
 #include "controls/win32/Win32ListBox.h"
 #include "controls/win32/Win32TextBox.h"
 #include "controls/win32/Win32Toolkit.h"
 #include "controls/win32/WideText.h"
+#include "window/DrelvikDesign.h"
 
 #include <oleacc.h>
 
 #include <array>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace {
@@ -129,6 +133,56 @@ std::pair<std::string, std::string> nameAndDescription(const std::string& readOu
             readOut.substr(separator + std::string(controls::Win32Board::DescriptionSeparator).size())};
 }
 
+// The elements of the system's colours that a contrast theme sets, and the
+// colours of one as Windows gives it: "Night sky", light on dark.
+const std::array<int, 7> ThemeElements{COLOR_WINDOW,   COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                                       COLOR_GRAYTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
+const std::vector<COLORREF> NightSky{RGB(0x00, 0x00, 0x00), RGB(0xFF, 0xFF, 0xFF), RGB(0xD6, 0xB4, 0xFD),
+                                     RGB(0x2B, 0x2B, 0x2B), RGB(0xA6, 0xA6, 0xA6), RGB(0x00, 0x00, 0x00),
+                                     RGB(0xFF, 0xEE, 0x32)};
+
+controls::SystemColours systemColoursOf(const std::vector<COLORREF>& colours)
+{
+    const auto rgb = [&colours](std::size_t element) {
+        return controls::Rgb{GetRValue(colours[element]), GetGValue(colours[element]), GetBValue(colours[element])};
+    };
+    return {rgb(0), rgb(1), rgb(2), rgb(3), rgb(4), rgb(5), rgb(6)};
+}
+
+// Sets the theme's elements, as the system's settings do: every window is
+// told of the new colours.
+void setSystemColours(const std::vector<COLORREF>& colours)
+{
+    SetSysColors(int(ThemeElements.size()), ThemeElements.data(), colours.data());
+}
+
+// Turns the mode's flag on or off as the system's settings do: kept for the
+// user's next session, and every window told. Wine takes no
+// SPI_SETHIGHCONTRAST, so there the driver does both in its place.
+void setHighContrastFlag(bool on)
+{
+    HIGHCONTRASTW mode{};
+    mode.cbSize = sizeof mode;
+    mode.dwFlags = HCF_AVAILABLE | (on ? HCF_HIGHCONTRASTON : 0);
+    if (SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof mode, &mode, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE))
+        return;
+    const std::wstring flags = std::to_wstring(mode.dwFlags);
+    RegSetKeyValueW(HKEY_CURRENT_USER, controls::KeptHighContrastKey, L"Flags", REG_SZ, flags.c_str(),
+                    DWORD((flags.size() + 1) * sizeof(wchar_t)));
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+bool sameEdge(const controls::EdgeLook& shown, const controls::EdgeLook& wanted)
+{
+    return shown.outerShadow == wanted.outerShadow && shown.outerLight == wanted.outerLight
+           && shown.innerShadow == wanted.innerShadow && shown.innerLight == wanted.innerLight;
+}
+
+bool painted(HWND window)
+{
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
+
 } // namespace
 
 Win32Driver::Win32Driver()
@@ -152,6 +206,7 @@ Win32Driver::Win32Driver()
 
 Win32Driver::~Win32Driver()
 {
+    restoreSystemColours();
     drelvik_.reset();
     MessagePump::handlePending();
     setDecimalSeparator(L".");
@@ -280,6 +335,49 @@ void Win32Driver::pressTab()
 void Win32Driver::useDecimalComma(bool comma)
 {
     setDecimalSeparator(comma ? L"," : L".");
+}
+
+// On: the flag first, so that the window shows the mode in the colours it
+// had, then the theme's colours. Off: the colours first, then the flag. The
+// window shows the theme's look, and the designed one, only if it follows
+// both the settings' and the colours' messages.
+void Win32Driver::useHighContrast(bool on)
+{
+    if (on && !savedColours_) {
+        savedColours_.emplace();
+        for (const int element : ThemeElements)
+            savedColours_->push_back(GetSysColor(element));
+        setHighContrastFlag(true);
+        setSystemColours(NightSky);
+    } else if (!on) {
+        restoreSystemColours();
+    }
+    awaitShownLook(on);
+}
+
+void Win32Driver::restoreSystemColours()
+{
+    if (!savedColours_)
+        return;
+    setSystemColours(*savedColours_);
+    setHighContrastFlag(false);
+    savedColours_.reset();
+}
+
+// Until the board's edge is the look's and the window has painted it.
+void Win32Driver::awaitShownLook(bool highContrast)
+{
+    const std::optional<controls::SystemColours> theme =
+        highContrast ? std::optional(systemColoursOf(NightSky)) : std::nullopt;
+    const controls::EdgeLook wanted = controls::HighContrastLook::shownForm(drelvikDesign(), theme).look.boardEdge;
+    const HWND shownBoard = board().handle();
+    const bool shown = MessagePump::handleUntil([&] {
+        return sameEdge(board().edge().look(), wanted) && painted(GetAncestor(shownBoard, GA_ROOT))
+               && painted(shownBoard);
+    });
+    if (!shown)
+        throw std::runtime_error(highContrast ? "the window did not take the contrast theme"
+                                              : "the window did not go back to its designed look");
 }
 
 std::string Win32Driver::focusedControl() const

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace controls {
 class Win32Board;
@@ -44,6 +45,7 @@ public:
     void typeKey(Key key) override;
     void pressTab() override;
     void useDecimalComma(bool comma) override;
+    void useHighContrast(bool on) override;
 
     std::string focusedControl() const override;
     std::vector<std::string> rows(std::int16_t list) const override;
@@ -67,9 +69,13 @@ private:
     void click(HWND target, POINT at, std::int16_t button, std::int16_t shift, bool twice = false);
     void pressAndRelease(HWND target, POINT at, UINT press, const MouseMessages& messages, WPARAM flags);
     void sendKey(HWND target, UINT vk);
+    void restoreSystemColours();
+    void awaitShownLook(bool highContrast);
 
     std::unique_ptr<Drelvik> drelvik_;
     std::optional<ListClicks> listClicks_;
     // Every control that can take the focus, by the name the scenarios use.
     std::map<std::string, HWND> controls_;
+    // The system's colours from before the high-contrast mode was turned on.
+    std::optional<std::vector<COLORREF>> savedColours_;
 };

@@ -26,7 +26,7 @@ objdump=x86_64-w64-mingw32-objdump
 "$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' >"$work/dlls"
 while read -r dll; do
     case $(echo "$dll" | tr 'A-Z' 'a-z') in
-    kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll) ;;
     *) fail "needs $dll" ;;
     esac
 done <"$work/dlls"

@@ -12,33 +12,7 @@ set -eu
 program=$1
 screenshot=${2:-$PWD/win32-window.png}
 scale=${3:-1}
-wine=/usr/lib/wine/wine64
-
-# A length of the design in device pixels, rounded as the window rounds.
-device() {
-    awk -v value="$1" -v scale="$scale" 'BEGIN { printf "%d", int(value * scale + 0.5) }'
-}
-
-"$wine" "$program" &
-running=$!
-pixels=$(mktemp)
-trap 'kill $running 2>/dev/null || true; rm -f "$pixels" "$pixels.png"' EXIT
-window=$(timeout 120 xdotool search --sync --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
-[ -n "$window" ] || { echo "no window of $program appeared"; exit 1; }
-
-# Waits, however long a busy machine takes, until a condition holds on a
-# fresh screenshot; two minutes without it is a fault of the program.
-await_screen() { # WHAT CONDITION...
-    what=$1
-    shift
-    for _ in $(seq 600); do
-        import -window root "$pixels.png"
-        "$@" && return 0
-        sleep 0.2
-    done
-    echo "$what: not on the screen after two minutes"
-    exit 1
-}
+. "$(dirname "$0")/worked-example.sh"
 
 # No window manager draws a frame on Xvfb: the client area starts at the
 # first pixel in the window's background colour, (128, 128, 255), once the
@@ -50,31 +24,13 @@ client_origin() {
 await_screen "the window's client area" client_origin
 set -- $origin
 left=$1 top=$2
-# The board's inner area: its designed place (8, 56) inside its edge, 2
-# design pixels wide and never less than one device pixel.
-edge=$(device 2)
-[ "$edge" -ge 1 ] || edge=1
-board_x=$(( left + $(device 8) + edge )) board_y=$(( top + $(device 56) + edge ))
+enter_worked_example "$left" "$top"
+await_screen "the worked example's segment" segment_drawn
+convert "$pixels.png" -crop "$(device 473)x$(device 418)+$left+$top" +repage "$screenshot"
 
 colour() {
     convert "$pixels.png" -format "%[pixel:p{$(( board_x + $(device "$1") )),$(( board_y + $(device "$2") ))}]" info:
 }
-
-for point in "80 100" "160 100" "20 180"; do
-    set -- $point
-    xdotool mousemove $(( board_x + $(device "$1") )) $(( board_y + $(device "$2") )) click 1
-    sleep 0.3
-done
-# "Изчисли" lies at (376, 160), 73 × 25: its middle is (412, 172).
-xdotool mousemove $(( left + $(device 412) )) $(( top + $(device 172) )) click 1
-# The segment P0–P1 along y = 100 shows once "Изчисли" has been handled:
-# black all the way between the dots, where the dashed grid line has gaps.
-segment_drawn() {
-    strip="$(( $(device 155) - $(device 85) ))x1+$(( board_x + $(device 85) ))+$(( board_y + $(device 100) ))"
-    [ "$(convert "$pixels.png" -crop "$strip" -colorspace Gray -format '%[fx:maxima]' info:)" = 0 ]
-}
-await_screen "the worked example's segment" segment_drawn
-convert "$pixels.png" -crop "$(device 473)x$(device 418)+$left+$top" +repage "$screenshot"
 
 expect() {
     seen=$(colour "$1" "$2")

@@ -7,17 +7,19 @@
 # shows them always (bit 0x20 of the first byte of the mask).
 # Given the shared prefix and a resolution, makes a copy of it whose screen
 # has that resolution: its files are links to the shared prefix's, which
-# Wine only reads; its registry is a copy of its own.
-#   prepare-wine-prefix.sh /usr/lib/wine/wine64 [SHARED-PREFIX DPI]
+# Wine only reads; its registry is a copy of its own, with the settings of a
+# registry file added where one is given.
+#   prepare-wine-prefix.sh /usr/lib/wine/wine64 [SHARED-PREFIX DPI [SETTINGS.reg]]
 set -eu
 wine=$1
-if [ $# -eq 3 ]; then
+if [ $# -ge 3 ]; then
     rm -rf "$WINEPREFIX"
     cp -al "$2" "$WINEPREFIX"
     for registry in "$WINEPREFIX"/*.reg; do
         cp --remove-destination "$2/$(basename "$registry")" "$registry"
     done
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f
+    [ $# -eq 3 ] || "$wine" reg import "$4"
 else
     "$wine" wineboot -i
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
