@@ -1,4 +1,5 @@
 #include "controls/form/ContrastRatio.h"
+#include "controls/form/ContrastTheme.h"
 #include "controls/form/HighContrastLook.h"
 #include "controls/form/RasterBoard.h"
 #include "window/BoardColours.h"
@@ -123,6 +124,30 @@ TEST_CASE("a theme's own colours are kept where they reach the contrast")
     CHECK(look.boardColours.ink == desert.windowText);
     CHECK(look.boardColours.marked == desert.highlight);
     CHECK(look.disabledTextColour == desert.grayText);
+}
+
+TEST_CASE("a contrast theme is told from an ordinary one by its colours")
+{
+    for (const Theme& theme : Themes) {
+        CAPTURE(theme.name);
+        CHECK(controls::isContrastTheme(theme.colours) == (theme.name != "grey on grey"));
+    }
+    // Ordinary light themes: text strong enough, selections on an accent
+    // colour that is not.
+    const std::vector<Theme> ordinary{
+        {"Qt's own", {hex(0xEFEFEF), hex(0x000000), hex(0x308CC6), hex(0xFFFFFF), hex(0xBEBEBE), hex(0xEFEFEF),
+                      hex(0x000000)}},
+        {"Windows", {hex(0xFFFFFF), hex(0x000000), hex(0x0078D7), hex(0xFFFFFF), hex(0x6D6D6D), hex(0xF0F0F0),
+                     hex(0x000000)}},
+        {"Breeze", {hex(0xEFF0F1), hex(0x232629), hex(0x3DAEE9), hex(0xFCFCFC), hex(0xA0A2A2), hex(0xFCFCFC),
+                    hex(0x232629)}},
+        {"Adwaita", {hex(0xF6F5F4), hex(0x2E3436), hex(0x3584E4), hex(0xFFFFFF), hex(0x929595), hex(0xF6F5F4),
+                     hex(0x2E3436)}},
+    };
+    for (const Theme& theme : ordinary) {
+        CAPTURE(theme.name);
+        CHECK_FALSE(controls::isContrastTheme(theme.colours));
+    }
 }
 
 TEST_CASE("without a high-contrast mode the window is as designed")
