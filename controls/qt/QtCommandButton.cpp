@@ -31,16 +31,21 @@ QString faceStyleSheet(Rgb face, const FormLook& look)
 
 } // namespace
 
-QtCommandButton::QtCommandButton(const ControlDescription& design, const FormLook& look, const FocusCues& focusCues,
-                                 QWidget* parent)
+QtCommandButton::QtCommandButton(const ControlDescription& design, const FocusCues& focusCues, QWidget* parent)
     : QPushButton(toDisplayText(design.text), parent)
-    , focusOutline_(look.focusOutline)
     , focusCues_(focusCues)
 {
     setAutoDefault(false);
     setDefault(false);
-    setStyleSheet(faceStyleSheet(design.backColor.value_or(Rgb{}), look));
     connect(this, &QPushButton::clicked, this, [this] { raiseClick(); });
+}
+
+// A new style sheet draws every face anew.
+void QtCommandButton::setLook(Rgb face, const FormLook& look)
+{
+    focusOutline_ = look.focusOutline;
+    setStyleSheet(faceStyleSheet(face, look));
+    update();
 }
 
 void QtCommandButton::SetEnabled(bool enabled)

@@ -13,7 +13,7 @@
 namespace controls {
 
 // A push button whose face shows its own background colour, its caption and
-// focus outline as the window's look gives them.
+// focus outline as the window's look gives them, until it is given another.
 //
 // A style sheet draws the face, which takes long; and a click paints the
 // button twice before its handler runs. So each state's face is drawn once
@@ -23,8 +23,9 @@ class QtCommandButton : public QPushButton, public CommandButtonBase
     Q_OBJECT
 
 public:
-    QtCommandButton(const ControlDescription& design, const FormLook& look, const FocusCues& focusCues,
-                    QWidget* parent = nullptr);
+    QtCommandButton(const ControlDescription& design, const FocusCues& focusCues, QWidget* parent = nullptr);
+
+    void setLook(Rgb face, const FormLook& look);
 
     void SetEnabled(bool enabled) override;
     bool shownEnabled() const override;

@@ -18,6 +18,11 @@ inline QColor toQColor(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+inline Rgb toRgb(const QColor& colour)
+{
+    return Rgb{std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
+}
+
 // Qt breaks lines at a bare line feed.
 inline QString toDisplayText(const std::string& text)
 {

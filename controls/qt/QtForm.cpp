@@ -5,6 +5,7 @@
 #include "controls/qt/QtBoard.h"
 #include "controls/qt/QtCommandButton.h"
 #include "controls/qt/QtConvert.h"
+#include "controls/qt/QtHighContrast.h"
 #include "controls/qt/QtListBox.h"
 #include "controls/qt/QtTextBox.h"
 
@@ -27,16 +28,32 @@ void paintBackground(QWidget* widget, Rgb colour)
     widget->setAutoFillBackground(true);
 }
 
-QLabel* createLabel(const ControlDescription& control, Rgb textColour, QWidget* parent)
+QLabel* createLabel(const ControlDescription& control, QWidget* parent)
 {
     auto* label = new QLabel(toDisplayText(control.text), parent);
     const Qt::Alignment across = control.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     label->setAlignment(across | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(textColour));
-    label->setPalette(palette);
     return label;
+}
+
+void paintText(QWidget* widget, Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    widget->setPalette(palette);
+}
+
+// A list shows its selected row in the palette's colours; in the system's
+// colours, those the look gives it, and otherwise the palette's own.
+void paintSelection(QWidget* list, const std::optional<SelectionLook>& selection)
+{
+    QPalette palette;
+    if (selection) {
+        palette.setColor(QPalette::Highlight, toQColor(selection->background));
+        palette.setColor(QPalette::HighlightedText, toQColor(selection->text));
+    }
+    list->setPalette(palette);
 }
 
 // The icon is a PNG of our own. Told so, Qt reads it at once; left to find
@@ -62,8 +79,6 @@ QtForm::QtForm(const FormDescription& description)
         widget->setAccessibleName(QString::fromStdString(accessibleNameOf(description, *control)));
         widget->setGeometry(control->bounds.left, control->bounds.top, control->bounds.width,
                             control->bounds.height);
-        if (control->backColor)
-            paintBackground(widget, *control->backColor);
         widget->setVisible(control->visible);
         widget->installEventFilter(this);
         widgets_[{control->name, control->index}] = widget;
@@ -78,6 +93,7 @@ QtForm::QtForm(const FormDescription& description)
         }
     }
     behaviour_.focusCues().OnChange([this] { showFocusCues(); });
+    followSystemColours();
 }
 
 void QtForm::applyWindowLook(const FormDescription& description)
@@ -89,7 +105,6 @@ void QtForm::applyWindowLook(const FormDescription& description)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(description.clientWidth, description.clientHeight);
-    paintBackground(this, description.backColor);
 
     QFont font;
     font.setFamilies({QString::fromStdString(description.font.family),
@@ -111,7 +126,7 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     case ControlKind::ListBox:
         return lists_[key] = new QtListBox(behaviour_.focusCues(), this);
     case ControlKind::CommandButton:
-        return buttons_[key] = new QtCommandButton(control, look, behaviour_.focusCues(), this);
+        return buttons_[key] = new QtCommandButton(control, behaviour_.focusCues(), this);
     case ControlKind::TextBox: {
         auto* box = new QtTextBox(this);
         box->SetText(control.text);
@@ -120,7 +135,7 @@ QWidget* QtForm::createControl(const ControlDescription& control)
     case ControlKind::Label:
         break;
     }
-    return createLabel(control, look.textColour, this);
+    return createLabel(control, this);
 }
 
 void QtForm::Show()
@@ -134,6 +149,16 @@ void QtForm::Show()
     }
     show();
     focus(behaviour_.firstFocus(canTakeFocus()), Qt::OtherFocusReason);
+}
+
+// The platform's theme, the style or the session gave the application
+// another palette: it may be a high-contrast one, or no longer be one.
+bool QtForm::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        followSystemColours();
+    return handled;
 }
 
 // Every key pressed in the window, before the control it goes to.
@@ -168,6 +193,40 @@ void QtForm::showFocusCues()
     showFocusCuesOnBoards();
     for (const auto& [key, widget] : widgets_)
         widget->update();
+}
+
+void QtForm::followSystemColours()
+{
+    const std::optional<SystemColours> system = highContrastColours();
+    inSystemColours_ = system.has_value();
+    showInSystemColours(system);
+}
+
+void QtForm::recolour(const FormDescription& shown)
+{
+    paintBackground(this, shown.backColor);
+    for (const ControlDescription& control : shown.controls)
+        recolourControl(control, shown.look);
+    for (const auto& [key, widget] : widgets_)
+        widget->update();
+}
+
+// The text box takes the palette's colours itself.
+void QtForm::recolourControl(const ControlDescription& control, const FormLook& look)
+{
+    const ControlKey key{control.name, control.index};
+    QWidget* widget = widgets_.at(key);
+    switch (control.kind) {
+    case ControlKind::Label: paintText(widget, look.textColour); break;
+    case ControlKind::CommandButton: buttons_.at(key)->setLook(control.backColor.value_or(Rgb{}), look); break;
+    case ControlKind::ListBox:
+        paintSelection(widget, inSystemColours_ ? std::optional(look.listSelection) : std::nullopt);
+        break;
+    case ControlKind::PictureBox:
+    case ControlKind::TextBox: break;
+    }
+    if (control.backColor)
+        paintBackground(widget, *control.backColor);
 }
 
 } // namespace controls

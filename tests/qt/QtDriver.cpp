@@ -62,6 +62,19 @@ Qt::Key toQtKey(Key key)
     return Qt::Key_unknown;
 }
 
+// A light-on-dark contrast theme as a desktop's colour scheme gives it to
+// Qt: white on black, selections black on yellow, disabled text grey.
+QPalette highContrastPalette()
+{
+    QPalette palette(Qt::white, Qt::black, Qt::white, Qt::white, Qt::white, Qt::white, Qt::white, Qt::black,
+                     Qt::black);
+    palette.setColor(QPalette::Highlight, Qt::yellow);
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(0xA6, 0xA6, 0xA6));
+    return palette;
+}
+
 // Qt Test reads a position of (0, 0) as the widget's centre; the board's
 // outer corner is a place a user can press too, so its events are sent as
 // they are, with the focus a real press gives.
@@ -183,6 +196,17 @@ void QtDriver::pressTab()
 void QtDriver::useDecimalComma(bool comma)
 {
     QLocale::setDefault(comma ? QLocale(QLocale::Bulgarian, QLocale::Bulgaria) : QLocale::c());
+}
+
+// The desktop's colour scheme reaches a Qt program as a new application
+// palette, and Qt posts each window the change; the window shows it once
+// that is delivered, as the event loop would.
+void QtDriver::useHighContrast(bool on)
+{
+    if (on)
+        ordinaryPalette_ = QApplication::palette();
+    QApplication::setPalette(on ? highContrastPalette() : ordinaryPalette_);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
 std::string QtDriver::focusedControl() const

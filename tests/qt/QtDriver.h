@@ -4,6 +4,7 @@
 #include "tests/scenarios/Driver.h"
 
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 
 #include <array>
@@ -32,6 +33,7 @@ public:
     void typeKey(Key key) override;
     void pressTab() override;
     void useDecimalComma(bool comma) override;
+    void useHighContrast(bool on) override;
 
     std::string focusedControl() const override;
     std::vector<std::string> rows(std::int16_t list) const override;
@@ -68,4 +70,6 @@ private:
     std::array<int, lists::Count> selectionChanges_{};
     std::unique_ptr<Drelvik> drelvik_;
     QWidget* top_ = nullptr;
+    // The application's palette before the high-contrast one.
+    QPalette ordinaryPalette_;
 };
