@@ -17,15 +17,15 @@ QString cssColour(Rgb colour)
 }
 
 // The platform styles paint gradients over a button's palette; a style
-// sheet is what shows the exact colour on every style. The focus outline is
-// drawn over the face.
-QString faceStyleSheet(Rgb face, const FormLook& look)
+// sheet is what shows the exact colour on every style. The edge is shaded
+// from its colour; the focus outline is drawn over the face.
+QString faceStyleSheet(Rgb face, Rgb edge, const FormLook& look)
 {
     return QStringLiteral(
-               "QPushButton { background-color: %1; color: %2; border: %4px outset %1; }"
-               "QPushButton:pressed { border: %4px inset %1; }"
+               "QPushButton { background-color: %1; color: %2; border: %5px outset %4; }"
+               "QPushButton:pressed { border: %5px inset %4; }"
                "QPushButton:disabled { color: %3; }")
-        .arg(cssColour(face), cssColour(look.textColour), cssColour(look.disabledTextColour))
+        .arg(cssColour(face), cssColour(look.textColour), cssColour(look.disabledTextColour), cssColour(edge))
         .arg(look.buttonEdgeWidth);
 }
 
@@ -41,10 +41,10 @@ QtCommandButton::QtCommandButton(const ControlDescription& design, const FocusCu
 }
 
 // A new style sheet draws every face anew.
-void QtCommandButton::setLook(Rgb face, const FormLook& look)
+void QtCommandButton::setLook(Rgb face, Rgb edge, const FormLook& look)
 {
     focusOutline_ = look.focusOutline;
-    setStyleSheet(faceStyleSheet(face, look));
+    setStyleSheet(faceStyleSheet(face, edge, look));
     update();
 }
 

@@ -25,7 +25,8 @@ class QtCommandButton : public QPushButton, public CommandButtonBase
 public:
     QtCommandButton(const ControlDescription& design, const FocusCues& focusCues, QWidget* parent = nullptr);
 
-    void setLook(Rgb face, const FormLook& look);
+    // The edge is shaded from its colour, which is the face's as designed.
+    void setLook(Rgb face, Rgb edge, const FormLook& look);
 
     void SetEnabled(bool enabled) override;
     bool shownEnabled() const override;

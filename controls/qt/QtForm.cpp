@@ -218,7 +218,13 @@ void QtForm::recolourControl(const ControlDescription& control, const FormLook& 
     QWidget* widget = widgets_.at(key);
     switch (control.kind) {
     case ControlKind::Label: paintText(widget, look.textColour); break;
-    case ControlKind::CommandButton: buttons_.at(key)->setLook(control.backColor.value_or(Rgb{}), look); break;
+    case ControlKind::CommandButton: {
+        // A contrast theme's button face is often the window's colour: an
+        // edge in the text's colour shows where the button is.
+        const Rgb face = control.backColor.value_or(Rgb{});
+        buttons_.at(key)->setLook(face, inSystemColours_ ? look.textColour : face, look);
+        break;
+    }
     case ControlKind::ListBox:
         paintSelection(widget, inSystemColours_ ? std::optional(look.listSelection) : std::nullopt);
         break;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyleFactory>
 #include <QPointingDevice>
 #include <QTabletEvent>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void pressEntersThePixelDrawnUnderIt();
     void fingerAndPenEnterWhereTheyLift();
     void destroyingTheWindowObjectClosesTheWindow();
+    void windowFollowsHighContrastPalette();
 };
 
 void WindowTest::taskStatementShowsAsTwentyFiveLines()
@@ -262,6 +264,54 @@ void WindowTest::destroyingTheWindowObjectClosesTheWindow()
         QCOMPARE(count(), before + 1);
     }
     QCOMPARE(count(), before);
+}
+
+
+namespace {
+
+QColor pixelOf(QWidget* widget, QPoint at)
+{
+    return widget->grab().toImage().pixelColor(at);
+}
+
+} // namespace
+
+// The window, labels, buttons, the board's edge and paper and the lists'
+// selection take the contrast theme's colours, and the design's come back
+// when it ends. A style whose own palette is strong, as the Windows style's
+// is, is not the system asking for high contrast.
+void WindowTest::windowFollowsHighContrastPalette()
+{
+    QtDriver driver;
+    driver.pressBoard(80, 100);
+    QListWidget* xs = driver.list(lists::X);
+    driver.clickRow(lists::X, 0);
+    QWidget* label = driver.widget<QWidget>(QStringLiteral("Label1(0)"));
+    const QRect row = xs->visualItemRect(xs->item(0));
+    const QPoint selectedRow(row.right() - 2, row.center().y());
+
+    driver.useHighContrast(true);
+    QCOMPARE(pixelOf(driver.top(), {2, 400}), QColor(Qt::black));
+    QCOMPARE(pixelOf(label, {3, 3}), QColor(Qt::black));
+    QCOMPARE(pixelOf(driver.button(buttons::Calculate), {5, 12}), QColor(Qt::black));
+    QCOMPARE(pixelOf(driver.board(), {0, 0}), QColor(Qt::white));
+    QCOMPARE(pixelOf(driver.board(), {12, 12}), QColor(Qt::black));
+    // The style shades the selection a little.
+    const QColor selection = pixelOf(xs->viewport(), selectedRow);
+    QVERIFY2(selection.red() == 255 && selection.green() == 255 && selection.blue() < 64,
+             qPrintable(selection.name()));
+
+    driver.useHighContrast(false);
+    QCOMPARE(pixelOf(driver.top(), {2, 400}), QColor(128, 128, 255));
+    QCOMPARE(pixelOf(label, {3, 3}), QColor(255, 192, 128));
+    QCOMPARE(pixelOf(driver.board(), {12, 12}), QColor(Qt::white));
+
+    const QString ordinaryStyle = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
+    QCOMPARE(pixelOf(driver.top(), {2, 400}), QColor(128, 128, 255));
+    QCOMPARE(pixelOf(label, {3, 3}), QColor(255, 192, 128));
+    QApplication::setStyle(QStyleFactory::create(ordinaryStyle));
 }
 
 QTEST_MAIN(WindowTest)
