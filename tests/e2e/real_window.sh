@@ -202,4 +202,45 @@ status=0
 wait "$program" || status=$?
 program=""
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
+
+# A pupil whose desktop has a contrast colour scheme: Qt reads KDE's scheme
+# through its own platform theme, and the window shows it from the start.
+mkdir -p "$runtime/config"
+cat >"$runtime/config/kdeglobals" <<'SCHEME'
+[Colors:Window]
+BackgroundNormal=0,0,0
+ForegroundNormal=255,255,255
+ForegroundInactive=166,166,166
+[Colors:View]
+BackgroundNormal=0,0,0
+ForegroundNormal=255,255,255
+[Colors:Button]
+BackgroundNormal=0,0,0
+ForegroundNormal=255,255,255
+ForegroundInactive=166,166,166
+[Colors:Selection]
+BackgroundNormal=255,255,0
+ForegroundNormal=0,0,0
+SCHEME
+export XDG_CONFIG_HOME="$runtime/config" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_QPA_PLATFORMTHEME=kde
+# Painted in the scheme's colours: white on black, none of the design's.
+painted() { # WINDOW SHOT
+    import -window "$1" "$2" || return 1
+    histogram=$(convert "$2" -format %c histogram:info:-)
+    case $histogram in *'#8080FF'* | *'#FFC080'*) return 1 ;; *'#FFFFFF'*) ;; *) return 1 ;; esac
+}
+step=contrast-start
+start_window "$drelvik"
+in_scheme() {
+    [ "$(colours 1 1 -8 342)" = "1 000000" ] && [ "$(colours 1 1 41 -55)" = "1 000000" ] \
+        && [ "$(colours 1 1 -2 -2)" = "1 FFFFFF" ] && [ "$(colours 3 3 328 8)" = "1 000000" ]
+}
+holds in_scheme || fail "the window, a label and the board are not in the contrast scheme's colours"
+press_board contrast-points 80 100
+press_board contrast-points 160 100
+press_board contrast-points 20 180
+expect_dot 80 100 FFFFFF
+press_window contrast-selection 390 101
+expect_dot 20 180 FFFF00
+
 echo "the real window passed every step"
