@@ -210,14 +210,12 @@ cat >"$runtime/config/kdeglobals" <<'SCHEME'
 [Colors:Window]
 BackgroundNormal=0,0,0
 ForegroundNormal=255,255,255
-ForegroundInactive=166,166,166
 [Colors:View]
 BackgroundNormal=0,0,0
 ForegroundNormal=255,255,255
 [Colors:Button]
 BackgroundNormal=0,0,0
 ForegroundNormal=255,255,255
-ForegroundInactive=166,166,166
 [Colors:Selection]
 BackgroundNormal=255,255,0
 ForegroundNormal=0,0,0
