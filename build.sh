@@ -62,11 +62,12 @@ build_qt() {
 }
 
 # What the Qt build's tests use beyond the build: Xvfb and xdotool for the
-# real window; for the packages' checks lintian, appstreamcli,
+# real window; GNOME's styles for Qt, whose high-contrast ones the window
+# follows; for the packages' checks lintian, appstreamcli,
 # desktop-file-validate, dpkg-shlibdeps, and for the icons icoutils and
 # rsvg-convert.
 install_qt_test_tools() {
-    install_missing xvfb x11-utils xdotool imagemagick \
+    install_missing xvfb x11-utils xdotool imagemagick adwaita-qt6 \
         lintian appstream desktop-file-utils dpkg-dev icoutils librsvg2-bin
 }
 

@@ -199,13 +199,12 @@ void QtDriver::useDecimalComma(bool comma)
 }
 
 // The desktop's colour scheme reaches a Qt program as a new application
-// palette, and Qt posts each window the change; the window shows it once
-// that is delivered, as the event loop would.
+// palette; an empty one gives back the platform's and the style's own. Qt
+// posts each window the change; the window shows it once that is
+// delivered, as the event loop would.
 void QtDriver::useHighContrast(bool on)
 {
-    if (on)
-        ordinaryPalette_ = QApplication::palette();
-    QApplication::setPalette(on ? highContrastPalette() : ordinaryPalette_);
+    QApplication::setPalette(on ? highContrastPalette() : QPalette());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 

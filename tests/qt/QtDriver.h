@@ -4,7 +4,6 @@
 #include "tests/scenarios/Driver.h"
 
 #include <QListWidget>
-#include <QPalette>
 #include <QPushButton>
 
 #include <array>
@@ -70,6 +69,4 @@ private:
     std::array<int, lists::Count> selectionChanges_{};
     std::unique_ptr<Drelvik> drelvik_;
     QWidget* top_ = nullptr;
-    // The application's palette before the high-contrast one.
-    QPalette ordinaryPalette_;
 };

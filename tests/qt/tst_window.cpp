@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QStyleFactory>
 #include <QPointingDevice>
+#include <QScopeGuard>
 #include <QTabletEvent>
 #include <QTest>
 
@@ -30,6 +31,8 @@ private slots:
     void fingerAndPenEnterWhereTheyLift();
     void destroyingTheWindowObjectClosesTheWindow();
     void windowFollowsHighContrastPalette();
+    void windowFollowsGnomeStyles_data();
+    void windowFollowsGnomeStyles();
 };
 
 void WindowTest::taskStatementShowsAsTwentyFiveLines()
@@ -278,8 +281,7 @@ QColor pixelOf(QWidget* widget, QPoint at)
 
 // The window, labels, buttons, the board's edge and paper and the lists'
 // selection take the contrast theme's colours, and the design's come back
-// when it ends. A style whose own palette is strong, as the Windows style's
-// is, is not the system asking for high contrast.
+// when it ends.
 void WindowTest::windowFollowsHighContrastPalette()
 {
     QtDriver driver;
@@ -305,13 +307,39 @@ void WindowTest::windowFollowsHighContrastPalette()
     QCOMPARE(pixelOf(driver.top(), {2, 400}), QColor(128, 128, 255));
     QCOMPARE(pixelOf(label, {3, 3}), QColor(255, 192, 128));
     QCOMPARE(pixelOf(driver.board(), {12, 12}), QColor(Qt::white));
+}
 
-    const QString ordinaryStyle = QApplication::style()->name();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+void WindowTest::windowFollowsGnomeStyles_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("boardEdge");
+
+    // Strong by design, not because the pupil asked: as designed.
+    QTest::newRow("dark") << "Adwaita-Dark" << QColor(128, 128, 255) << QColor(128, 128, 128);
+    // GNOME's high contrast as Qt programs get it.
+    QTest::newRow("high contrast") << "Adwaita-HighContrast" << QColor(0xFD, 0xFD, 0xFC) << QColor(0x27, 0x2C, 0x2E);
+    QTest::newRow("high contrast inverse")
+        << "Adwaita-HighContrastInverse" << QColor(0x30, 0x30, 0x30) << QColor(0xF3, 0xF3, 0xF1);
+}
+
+// A style made for high contrast brings its own palette, which the window
+// follows, as it follows a change of style while it is open.
+void WindowTest::windowFollowsGnomeStyles()
+{
+    QFETCH(QString, style);
+    QFETCH(QColor, window);
+    QFETCH(QColor, boardEdge);
+
+    QtDriver driver;
+    QStyle* gnome = QStyleFactory::create(style);
+    QVERIFY2(gnome, "GNOME's styles for Qt are not installed (Debian: adwaita-qt6)");
+    const auto ordinary = qScopeGuard(
+        [ordinaryStyle = QApplication::style()->name()] { QApplication::setStyle(ordinaryStyle); });
+    QApplication::setStyle(gnome);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
-    QCOMPARE(pixelOf(driver.top(), {2, 400}), QColor(128, 128, 255));
-    QCOMPARE(pixelOf(label, {3, 3}), QColor(255, 192, 128));
-    QApplication::setStyle(QStyleFactory::create(ordinaryStyle));
+    QCOMPARE(pixelOf(driver.top(), {2, 400}), window);
+    QCOMPARE(pixelOf(driver.board(), {0, 0}), boardEdge);
 }
 
 QTEST_MAIN(WindowTest)
