@@ -10,9 +10,11 @@ import puppeteer from "puppeteer-core";
 // emulation draws it, which places a canvas on whole CSS pixels; with
 // `screenScale` the screen itself has that ratio, as a phone's or a laptop's
 // at 125 % has, and a page lies on whole device pixels. Its pages then take
-// a deviceScaleFactor of 0: the screen's own.
-export async function launchBrowser({ engine = "chromium", language = "en-US", scale = 1, screenScale } = {}) {
-    const browser = engine === "firefox" ? await launchFirefox(language)
+// a deviceScaleFactor of 0: the screen's own. Firefox takes `firefoxPrefs`
+// besides its own, as a user's settings.
+export async function launchBrowser({ engine = "chromium", language = "en-US", scale = 1, screenScale,
+                                      firefoxPrefs = {} } = {}) {
+    const browser = engine === "firefox" ? await launchFirefox(language, firefoxPrefs)
                                          : await launchChromium({ language, scale, screenScale });
     // Its pages wait as long for loads and selectors, never 30 s alone.
     const newPage = browser.newPage.bind(browser);
@@ -26,7 +28,7 @@ export async function launchBrowser({ engine = "chromium", language = "en-US", s
 
 // Firefox over WebDriver BiDi, which sets each page's size and device pixel
 // ratio itself; puppeteer gives it a profile of its own.
-function launchFirefox(language) {
+function launchFirefox(language, prefs) {
     return puppeteer.launch({
         browser: "firefox",
         executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
@@ -35,7 +37,7 @@ function launchFirefox(language) {
         protocolTimeout: 0,
         defaultViewport: { width: 800, height: 600 },
         // Scroll bars take room, as they do for a pupil.
-        extraPrefsFirefox: { "intl.accept_languages": language, "widget.gtk.overlay-scrollbars.enabled": false },
+        extraPrefsFirefox: { "intl.accept_languages": language, "widget.gtk.overlay-scrollbars.enabled": false, ...prefs },
     });
 }
 

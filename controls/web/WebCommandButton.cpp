@@ -12,11 +12,16 @@ WebCommandButton::WebCommandButton(const std::string& id, const std::string& cap
 {
     button_.set("type", val("button"));
     button_.set("textContent", val(withBareLineFeeds(caption)));
-    button_["style"].set("backgroundColor", val(cssColour(face)));
-    button_["style"].set("borderColor", val(cssColour(face)));
+    setColours(face, face);
     listen(button_, "click");
     listen(button_, "pointerdown");
     listen(button_, "keydown");
+}
+
+void WebCommandButton::setColours(Rgb face, Rgb edge)
+{
+    button_["style"].set("backgroundColor", val(cssColour(face)));
+    button_["style"].set("borderColor", val(cssColour(edge)));
 }
 
 void WebCommandButton::SetEnabled(bool enabled)

@@ -18,6 +18,9 @@ public:
 
     const emscripten::val& element() const { return button_; }
 
+    // The face, and the colour its raised edge is shaded from.
+    void setColours(Rgb face, Rgb edge);
+
     void SetEnabled(bool enabled) override;
     bool shownEnabled() const override;
 

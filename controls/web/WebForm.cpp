@@ -49,6 +49,7 @@ void setLook(val style, const FormLook& look)
         {"--focus-inset", cssLength(look.focusOutline.inset)},
         {"--selection-colour", cssColour(look.listSelection.background)},
         {"--selection-text-colour", cssColour(look.listSelection.text)},
+        {"--field-colour", cssColour(look.boardColours.paper)},
     };
     for (const auto& [name, value] : properties)
         style.call<void>("setProperty", val(name), val(value));
@@ -90,6 +91,7 @@ WebForm::WebForm(const FormDescription& description)
     , window_(createElement("div", description.name))
     , layout_(window_, width_, height_)
     , resolutionQuery_(val::null())
+    , contrast_([this] { showInSystemColours(contrast_.systemColours()); })
 {
     installStyleSheet();
     applyWindowLook(description);
@@ -110,6 +112,9 @@ WebForm::WebForm(const FormDescription& description)
     listen(window_, "keydown", true);
     listen(val::global("window"), "resize");
     behaviour_.focusCues().OnChange([this] { showFocusCues(); });
+    // As designed, the window needs no second look.
+    if (const std::optional<SystemColours> colours = contrast_.systemColours())
+        showInSystemColours(colours);
 }
 
 WebForm::~WebForm()
@@ -128,6 +133,25 @@ void WebForm::applyWindowLook(const FormDescription& description)
     document().set("title", val(description.caption));
     if (!description.icon.empty())
         setIcon(description.icon);
+}
+
+// In the system's colours a button's edge is shaded from its caption's
+// colour, since a contrast theme's button face may be the window's own.
+void WebForm::recolour(const FormDescription& shown)
+{
+    val style = window_["style"];
+    style.set("backgroundColor", val(cssColour(shown.backColor)));
+    setLook(style, shown.look);
+    const bool designed = shown.look.boardColours == behaviour_.description().look.boardColours;
+    for (const ControlDescription& control : shown.controls) {
+        if (!control.backColor)
+            continue;
+        const ControlKey key{control.name, control.index};
+        if (control.kind == ControlKind::CommandButton)
+            buttons_.at(key)->setColours(*control.backColor, designed ? *control.backColor : shown.look.textColour);
+        else
+            elements_.at(key)["style"].set("backgroundColor", val(cssColour(*control.backColor)));
+    }
 }
 
 val WebForm::createControl(const ControlDescription& control)

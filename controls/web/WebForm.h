@@ -4,6 +4,7 @@
 #include "controls/FormDescription.h"
 #include "controls/web/WebBoard.h"
 #include "controls/web/WebCommandButton.h"
+#include "controls/web/WebContrastMode.h"
 #include "controls/web/WebEventHandler.h"
 #include "controls/web/WebLayout.h"
 #include "controls/web/WebListBox.h"
@@ -32,6 +33,9 @@ public:
 
     void handleEvent(emscripten::val event) override;
 
+protected:
+    void recolour(const FormDescription& shown) override;
+
 private:
     void applyWindowLook(const FormDescription& description);
     emscripten::val createControl(const ControlDescription& control);
@@ -48,6 +52,7 @@ private:
     std::map<ControlKey, emscripten::val> elements_;
     // Tells when the device pixel ratio the page was laid out at changes.
     emscripten::val resolutionQuery_;
+    WebContrastMode contrast_;
 };
 
 } // namespace controls

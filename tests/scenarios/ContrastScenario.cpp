@@ -6,6 +6,7 @@
 #include <doctest/doctest.h>
 
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -55,11 +56,12 @@ TEST_CASE("in the system's high-contrast mode everything on the board stands 7:1
     const controls::DeviceScale scale(board.scale());
     // Far from every drawing and off the grid's lines.
     const controls::Rgb paper = board.pixel(scale.pixel(330), scale.pixel(10));
-    for (const auto& [red, green, blue] : inksOn(board, paper)) {
-        const controls::Rgb ink{std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)};
-        CAPTURE(int(red));
-        CAPTURE(int(green));
-        CAPTURE(int(blue));
+    for (const auto& inkChannels : inksOn(board, paper)) {
+        const controls::Rgb ink{std::uint8_t(std::get<0>(inkChannels)), std::uint8_t(std::get<1>(inkChannels)),
+                                std::uint8_t(std::get<2>(inkChannels))};
+        const std::string colour = std::to_string(ink.red) + "," + std::to_string(ink.green) + ","
+                                   + std::to_string(ink.blue);
+        CAPTURE(colour);
         CHECK(controls::contrastRatio(ink, paper) >= controls::HighContrastLook::LeastContrast);
     }
     // The selected point has a ring, the others none: looked for on a

@@ -258,6 +258,13 @@ bool WebDriver::buttonEnabled(std::int16_t index) const
     return !element(controlName("Command1", index))["disabled"].isTrue();
 }
 
+// The test page answers the media query for forced colours as the driver
+// says; the window hears of the change as it hears of the browser's, at once.
+void WebDriver::useHighContrast(bool on)
+{
+    val::global("drelvikHighContrast")(on);
+}
+
 const controls::Raster& WebDriver::boardImage() const
 {
     return board().image();

@@ -36,6 +36,7 @@ public:
     void typeKey(Key key) override;
     void pressTab() override;
     void useDecimalComma(bool comma) override;
+    void useHighContrast(bool on) override;
 
     std::string focusedControl() const override;
     std::vector<std::string> rows(std::int16_t list) const override;
