@@ -2,7 +2,7 @@
 
 #include "controls/web/WebDom.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -17,14 +17,23 @@ val mediaQuery(const char* query)
     return val::global("window").call<val>("matchMedia", val(query));
 }
 
-// A computed colour as the page gives it, "rgb(r, g, b)" or "rgba(…)".
+// A computed colour as the page gives it, "rgb(r, g, b)" or "rgba(r, g, b,
+// a)": its first three numbers. Read by hand, since the C library's
+// scanning would make the program a tenth larger.
 Rgb parsedColour(const std::string& css)
 {
-    unsigned red = 0;
-    unsigned green = 0;
-    unsigned blue = 0;
-    std::sscanf(css.c_str(), "rgb%*[a(]%u, %u, %u", &red, &green, &blue);
-    return Rgb{std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)};
+    std::uint8_t channels[3] = {};
+    std::size_t at = css.find('(');
+    for (std::uint8_t& channel : channels) {
+        at = css.find_first_of("0123456789", at);
+        if (at == std::string::npos)
+            break;
+        unsigned value = 0;
+        for (; at < css.size() && css[at] >= '0' && css[at] <= '9'; ++at)
+            value = value * 10 + unsigned(css[at] - '0');
+        channel = std::uint8_t(value);
+    }
+    return Rgb{channels[0], channels[1], channels[2]};
 }
 
 // What a CSS system colour is on this page now, read off an element that
