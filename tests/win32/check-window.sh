@@ -1,5 +1,6 @@
 #!/bin/sh
-# Starts the real Drelvik.exe under Wine (on the display with-xvfb.sh made),
+# Starts the real Drelvik.exe under Wine (DRELVIK_WINE, the 64-bit loader
+# unless told; on the display with-xvfb.sh made),
 # enters the worked example by mouse — presses at the board's pixels
 # (80,100), (160,100) and (20,180), then "Изчисли" — and checks on a
 # screenshot that the dots and the segment are drawn and the rest of the
@@ -12,7 +13,7 @@ set -eu
 program=$1
 screenshot=${2:-$PWD/win32-window.png}
 scale=${3:-1}
-wine=/usr/lib/wine/wine64
+wine=${DRELVIK_WINE:-/usr/lib/wine/wine64}
 
 # A length of the design in device pixels, rounded as the window rounds.
 device() {
@@ -23,8 +24,14 @@ device() {
 running=$!
 pixels=$(mktemp)
 trap 'kill $running 2>/dev/null || true; rm -f "$pixels" "$pixels.png"' EXIT
-window=$(timeout 120 xdotool search --sync --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
-[ -n "$window" ] || { echo "no window of $program appeared"; exit 1; }
+# However long Wine takes to start the program (minutes where QEMU emulates
+# it), until its window shows or the program ends.
+window=""
+while [ -z "$window" ]; do
+    kill -0 $running 2>/dev/null || { echo "$program ended without showing its window"; exit 1; }
+    window=$(xdotool search --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
+    [ -n "$window" ] || sleep 0.5
+done
 
 # Waits, however long a busy machine takes, until a condition holds on a
 # fresh screenshot; two minutes without it is a fault of the program.
