@@ -109,10 +109,14 @@ test_windows() {
 # Debian may not offer (its mirror's i386 lists can fail), in a Debian 12 root
 # of their own made from the main archive alone, with what the tests use;
 # QEMU runs the 32-bit code where the kernel does not (scripts/debian-root.sh).
+# Debian 12's QEMU takes one to two minutes to start each 32-bit Wine program,
+# Debian 13's seconds: the emulator comes from a small Debian 13 root.
 wine32_root() {
-    install_missing debootstrap qemu-user-static
-    scripts/debian-root.sh --i386 bookworm "wine wine64 wine32:i386 cmake xvfb xdotool imagemagick
-        msitools wixl faketime file binutils binutils-mingw-w64-x86-64 icoutils" "$@"
+    install_missing debootstrap
+    qemu_root=$(scripts/debian-root.sh trixie qemu-user-static)
+    DEBIAN_ROOT_QEMU=$qemu_root/usr/bin/qemu-i386-static scripts/debian-root.sh --i386 bookworm "wine wine64
+        wine32:i386 cmake xvfb xdotool imagemagick msitools wixl faketime file binutils binutils-mingw-w64-x86-64
+        icoutils" "$@"
 }
 
 # The 32-bit build, cross-built here, and its tests in that root, the whole
