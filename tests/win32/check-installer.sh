@@ -70,6 +70,8 @@ packed() { # {GUID}
 }
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# 64-bit Windows keeps a 32-bit package's entry in the registry's 32-bit view.
+[ "$arch" = x64 ] || uninstall_key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # The Add/Remove Programs entries whose name is Drelvik, as their product codes.
 installed_drelviks() {
