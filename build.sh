@@ -116,7 +116,7 @@ wine32_root() {
     qemu_root=$(scripts/debian-root.sh trixie qemu-user-static)
     DEBIAN_ROOT_QEMU=$qemu_root/usr/bin/qemu-i386-static scripts/debian-root.sh --i386 bookworm "wine wine64
         wine32:i386 cmake xvfb xdotool imagemagick msitools wixl faketime file binutils binutils-mingw-w64-x86-64
-        icoutils" "$@"
+        icoutils fonts-liberation" "$@"
 }
 
 # The 32-bit build, cross-built here, and its tests in that root, the whole
