@@ -1,5 +1,6 @@
 #!/bin/sh
-# Starts the real Drelvik.exe under Wine (on the display with-xvfb.sh made),
+# Starts the real Drelvik.exe under Wine (DRELVIK_WINE, the 64-bit loader
+# unless told; on the display with-xvfb.sh made),
 # enters the worked example by mouse — presses at the board's pixels
 # (80,100), (160,100) and (20,180), then "Изчисли" — and checks on a
 # screenshot that the dots and the segment are drawn and the rest of the

@@ -5,7 +5,7 @@
 # window; the sourcing script then enters the worked example with
 # enter_worked_example, waiting on the screen with await_screen, and looks
 # at the design's pixels at the scale, where the window has put them.
-wine=/usr/lib/wine/wine64
+wine=${DRELVIK_WINE:-/usr/lib/wine/wine64}
 
 # A length of the design in device pixels, rounded as the window rounds.
 device() {
@@ -16,8 +16,14 @@ device() {
 running=$!
 pixels=$(mktemp)
 trap 'kill $running 2>/dev/null || true; rm -f "$pixels" "$pixels"*.png' EXIT
-window=$(timeout 120 xdotool search --sync --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
-[ -n "$window" ] || { echo "no window of $program appeared"; exit 1; }
+# However long Wine takes to start the program (minutes where QEMU emulates
+# it), until its window shows or the program ends.
+window=""
+while [ -z "$window" ]; do
+    kill -0 $running 2>/dev/null || { echo "$program ended without showing its window"; exit 1; }
+    window=$(xdotool search --onlyvisible --name '^www.example.org Torvanel$' | head -n 1)
+    [ -n "$window" ] || sleep 0.5
+done
 
 # Waits, however long a busy machine takes, until a condition holds on a
 # fresh screenshot, $pixels.png; two minutes without it is a fault of the
