@@ -135,7 +135,7 @@ test_sanitized() {
 # The source package, and the Debian package dpkg-buildpackage makes of it
 # with the build dependencies debian/control names, in build-package.
 build_package() {
-    install_missing dpkg-dev debhelper
+    install_missing dpkg-dev debhelper git
     dpkg-checkbuilddeps 2>/dev/null || apt_get build-dep -y --no-install-recommends ./
     sh packaging/build-deb.sh build-package
 }
@@ -144,6 +144,7 @@ build_package() {
 test_package() {
     build_package
     sh tests/packaging/check-deb.sh build-package/drelvik_*.changes
+    sh tests/packaging/check-without-git.sh build-package/drelvik_*.dsc
 }
 
 # Every release file built again in another folder, and compared with the
