@@ -33,7 +33,8 @@
 # format error"), and there QEMU's user-mode emulation (qemu-user-static) is
 # registered with binfmt_misc, with the F flag, which opens the emulator at
 # registration so that it serves inside the root too. A registration that is
-# there already is kept. DEBIAN_ROOT_I386=emulated registers the emulation
+# there already is kept, and QEMU_RESERVED_VA is set for the command (below).
+# DEBIAN_ROOT_I386=emulated registers the emulation
 # even where the kernel would run the code. It prints "i386: native" or
 # "i386: emulated" on standard error.
 #
@@ -137,6 +138,10 @@ enable_i386() {
         exit 1
     }
     echo "i386: emulated" >&2
+    # The emulator reserves the program's whole 4 GB at once, which spares
+    # 32-bit Wine's start tens of thousands of trial mappings that QEMU would
+    # each make in this machine's memory.
+    export QEMU_RESERVED_VA=0xffff0000
 }
 
 root_loader() {
