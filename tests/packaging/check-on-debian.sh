@@ -33,6 +33,7 @@ if [ "$2" = --roots ]; then
     exit 0
 fi
 
+[ -f "$2" ] || { echo "$2 is missing: the package stage makes it"; exit 1; }
 dsc=$(realpath "$2")
 folder=$(dirname "$dsc")
 version=$(basename "$dsc" .dsc)
