@@ -32,11 +32,12 @@
 # 32-bit x86 code: some kernels run it themselves; others refuse it ("Exec
 # format error"), and there QEMU's user-mode emulation (qemu-user-static) is
 # registered with binfmt_misc, with the F flag, which opens the emulator at
-# registration so that it serves inside the root too. A registration that is
-# there already is kept, and QEMU_RESERVED_VA is set for the command (below).
-# DEBIAN_ROOT_I386=emulated registers the emulation
-# even where the kernel would run the code. It prints "i386: native" or
-# "i386: emulated" on standard error.
+# registration so that it serves inside the root too; QEMU_RESERVED_VA is set
+# for the command (below). DEBIAN_ROOT_QEMU names the emulator,
+# /usr/bin/qemu-i386-static unless told; a registration of another one is
+# replaced. DEBIAN_ROOT_I386=emulated registers the emulation even where the
+# kernel would run the code. It prints "i386: native" or "i386: emulated" on
+# standard error.
 #
 # Needs root (it calls sudo otherwise), debootstrap, and for --i386 on a
 # kernel without 32-bit support qemu-user-static.
@@ -116,13 +117,17 @@ enable_i386() {
     loader=$1
     binfmt=/proc/sys/fs/binfmt_misc
     [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
+    emulator=${DEBIAN_ROOT_QEMU:-/usr/bin/qemu-i386-static}
     registered=$(grep -l -s '^interpreter .*qemu-i386' "$binfmt"/* | head -n 1)
     if [ "${DEBIAN_ROOT_I386:-}" != emulated ] && [ -z "$registered" ] && "$loader" --help >/dev/null 2>&1; then
         echo "i386: native" >&2
         return 0
     fi
+    if [ -n "$registered" ] && ! grep -q -x "interpreter $emulator" "$registered"; then
+        echo -1 >"$registered"
+        registered=""
+    fi
     if [ -z "$registered" ]; then
-        emulator=/usr/bin/qemu-i386-static
         [ -x "$emulator" ] || {
             echo "$0: this kernel runs no 32-bit x86 code, and $emulator is missing (Debian: apt-get install qemu-user-static)" >&2
             exit 1
