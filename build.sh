@@ -158,7 +158,7 @@ test_sanitized() {
 # The source package, and the Debian package dpkg-buildpackage makes of it
 # with the build dependencies debian/control names, in build-package.
 build_package() {
-    install_missing dpkg-dev debhelper
+    install_missing dpkg-dev debhelper git
     dpkg-checkbuilddeps 2>/dev/null || apt_get build-dep -y --no-install-recommends ./
     sh packaging/build-deb.sh build-package
 }
@@ -167,6 +167,24 @@ build_package() {
 test_package() {
     build_package
     sh tests/packaging/check-deb.sh build-package/drelvik_*.changes
+    sh tests/packaging/check-without-git.sh build-package/drelvik_*.dsc
+}
+
+# The two minimal roots of a Debian release (a suite) that the check below
+# uses, made once with debootstrap and kept outside the clone
+# (scripts/debian-root.sh): one to build the source package in, one to
+# install the Debian package into.
+make_debian_roots() { # SUITE
+    install_missing debootstrap
+    sh tests/packaging/check-on-debian.sh "$1" --roots
+}
+
+# The packages on that release: the source package builds there and passes
+# its lintian, the Debian package built here installs and its autopkgtest
+# passes.
+test_package_on() { # SUITE
+    install_missing debootstrap
+    sh tests/packaging/check-on-debian.sh "$1" build-package/drelvik_*.dsc
 }
 
 # Every release file built again in another folder, and compared with the
@@ -235,6 +253,8 @@ test)
     stage windows-i686 test_windows_i686
     stage windows-x86_64 test_windows windows-x86_64
     stage package test_package
+    stage root-trixie make_debian_roots trixie
+    stage package-trixie test_package_on trixie
     stage reproducible test_reproducible
     stage sanitizers test_sanitized
     # Each libFuzzer target for 5 seconds, built with clang.
