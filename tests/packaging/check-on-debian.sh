@@ -18,10 +18,11 @@ suite=$1
 root=$(realpath "$(dirname "$0")/../..")
 debian_root=$root/scripts/debian-root.sh
 
-# The packages a field of a control file names, without versions.
+# The packages a field of a control file names, without versions, build
+# profiles (<!nocheck>) or architectures.
 named() { # FIELD FILE
     awk -v field="$1:" '$1 == field { on = 1; $1 = ""; print; next } /^[^ \t]/ { on = 0 } on' "$2" |
-        tr ',' '\n' | sed 's/([^)]*)//g; s/[[:space:]]//g; /^@\{0,1\}$/d' | tr '\n' ' '
+        tr ',' '\n' | sed 's/([^)]*)//g; s/<[^>]*>//g; s/\[[^]]*\]//g; s/[[:space:]]//g; /^@\{0,1\}$/d' | tr '\n' ' '
 }
 build_packages="build-essential $(named Build-Depends "$root/debian/control") lintian desktop-file-utils appstream"
 # autopkgtest unpacks the source package with dpkg-source, from dpkg-dev.
