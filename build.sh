@@ -111,11 +111,12 @@ test_windows() {
 # of their own made from the main archive alone, with what the tests use;
 # QEMU runs the 32-bit code where the kernel does not (scripts/debian-root.sh).
 # Debian 12's QEMU takes one to two minutes to start each 32-bit Wine program,
-# Debian 13's seconds: the emulator comes from a small Debian 13 root.
+# Debian 13's seconds: the emulator, a static program, comes from Debian 13's
+# package.
 wine32_root() {
     install_missing debootstrap
-    qemu_root=$(scripts/debian-root.sh trixie qemu-user-static)
-    DEBIAN_ROOT_QEMU=$qemu_root/usr/bin/qemu-i386-static scripts/debian-root.sh --i386 bookworm "wine wine64
+    DEBIAN_ROOT_QEMU=$(scripts/debian-static-program.sh trixie qemu-user usr/bin/qemu-i386) \
+        scripts/debian-root.sh --i386 bookworm "wine wine64
         wine32:i386 cmake xvfb xdotool imagemagick msitools wixl faketime file binutils binutils-mingw-w64-x86-64
         icoutils fonts-liberation" "$@"
 }

@@ -85,11 +85,7 @@ key=$({ echo "$suite i386=$i386 $sorted_packages"; sed -n '/^make_root() {/,/^}/
     sha256sum | cut -c1-16)
 root=$roots/$suite-$key
 
-# This machine's main archive: the one its apt sources give for its own suite.
-host_mirror() {
-    . /etc/os-release
-    apt-cache policy | awk -v suite="$VERSION_CODENAME/main" '$3 == suite { print $2; exit }'
-}
+. "$(dirname "$script")/debian-mirror.sh"
 
 # Runs a command in the root, with this machine's /proc, /dev and /tmp.
 mount_system() {
