@@ -6,24 +6,31 @@
 # starts from the shortcut and shows its window, which closes when asked; the
 # silent removal leaves no file and no registry key behind; a later version
 # installs over it and replaces it. Writes the window, started from the
-# shortcut, to SCREENSHOT.png.
+# shortcut, to SCREENSHOT.png. Wine's own programs (msiexec, reg) run under
+# DRELVIK_WINE_SYSTEM, 64-bit Wine's loader unless told: 32-bit Wine's for a
+# prefix made by it, a 32-bit Windows.
 #   with-xvfb.sh check-installer.sh Drelvik-VERSION.msi Drelvik.exe x64 [SCREENSHOT.png]
 set -eu
 msi=$1
 exe=$2
 arch=$3
 screenshot=${4:-$PWD/installed.png}
-wine=/usr/lib/wine/wine64
+wine=${DRELVIK_WINE_SYSTEM:-/usr/lib/wine/wine64}
 wineserver=/usr/lib/wine/wineserver
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/await-screen.sh"
 # Wine would write a Linux menu entry for the shortcut too, outside its prefix.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive=$WINEPREFIX/drive_c
-# The prefix is a 64-bit Windows: a 32-bit package goes where it keeps
-# 32-bit programs.
+# A 64-bit Windows keeps a 32-bit package's program, and its entry in the
+# registry's 32-bit view (Wow6432Node), apart from its 64-bit ones; a 32-bit
+# Windows, a prefix made by 32-bit Wine, has one place for each.
 program_files='Program Files'
-[ "$arch" = x64 ] || program_files='Program Files (x86)'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+if [ "$arch" != x64 ] && ! grep -q '^#arch=win32' "$WINEPREFIX/system.reg"; then
+    program_files='Program Files (x86)'
+    uninstall_key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
+fi
 work=$(mktemp -d)
 # A check that fails leaves no Wine session running behind it either.
 trap 'end_session; rm -rf "$work"' EXIT
@@ -68,10 +75,6 @@ packed() { # {GUID}
         print out
     }'
 }
-
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-# 64-bit Windows keeps a 32-bit package's entry in the registry's 32-bit view.
-[ "$arch" = x64 ] || uninstall_key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # The Add/Remove Programs entries whose name is Drelvik, as their product codes.
 installed_drelviks() {

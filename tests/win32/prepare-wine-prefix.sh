@@ -9,6 +9,8 @@
 # has that resolution: its files are links to the shared prefix's, which
 # Wine only reads; its registry is a copy of its own, with the settings of a
 # registry file added where one is given.
+# Made by 32-bit Wine's loader with WINEARCH=win32, the shared prefix is a
+# 32-bit Windows.
 #   prepare-wine-prefix.sh /usr/lib/wine/wine64 [SHARED-PREFIX DPI [SETTINGS.reg]]
 set -eu
 wine=$1

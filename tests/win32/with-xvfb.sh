@@ -7,7 +7,8 @@
 # told: large enough for the window at 150 %.
 # Inside a session of wine-session.sh, the command runs on the session's
 # display instead, and the prefix's Wine server, started once and kept up,
-# serves the tests after it too.
+# serves the tests after it too; the server's start starts Wine's own services
+# with DRELVIK_WINE_SYSTEM, 64-bit Wine's loader unless told.
 #   with-xvfb.sh COMMAND [ARGUMENTS...]
 set -eu
 export WINEPREFIX=${WINEPREFIX:-$PWD/wine-prefix}
@@ -26,7 +27,7 @@ if [ -n "${DRELVIK_WINE_SESSION:-}" ]; then
     status=0
     "$wineserver" -p </dev/null >/dev/null 2>&1 || status=$?
     case $status in
-    0) /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 ;;
+    0) "${DRELVIK_WINE_SYSTEM:-/usr/lib/wine/wine64}" wineboot </dev/null >/dev/null 2>&1 ;;
     2) ;;
     *) echo "the Wine server of $WINEPREFIX did not start" >&2; exit 1 ;;
     esac
