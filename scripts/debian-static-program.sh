@@ -12,9 +12,9 @@
 # sources and state are never touched. It is kept in
 # DEBIAN_PROGRAMS/SUITE/PACKAGE_VERSION (/var/cache/drelvik/programs unless
 # told) and taken from there while the suite offers that version
-# (the epoch's colon written %3a, as apt writes it in file names).
-# Only the program is kept. A static program needs none of the release's libraries: no root of that
-# release is made.
+# (the epoch's colon written %3a, as apt writes it in file names). Only the
+# program is kept: a static program needs none of the release's libraries,
+# so no root of that release is made.
 #
 # Needs root (it calls sudo otherwise) and dpkg-deb.
 set -eu
