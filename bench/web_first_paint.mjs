@@ -1,35 +1,47 @@
-// How soon the site shows its window, against the floor of showing it: the
-// built index.html with its scripts and preloads taken out, which shows the
-// same start window and board image and nothing else. The two pages are
-// opened alternately in headless Chromium, each run a first visit (a fresh
-// browser context, nothing cached). Prints, with each page's runs in
-// milliseconds, the medians of the browser's own first contentful paint and
-// their ratio, and when the program's own window was ready (painted in the
-// start window's place) as a ratio to the floor's first contentful paint.
-// Goals: first contentful paint at most 1.05 ×, the program's window at most
-// 1.5 × (aim 1.25 ×). Beside them it opens the site with a program that does
-// nothing but take the start window as its own, its wasm still fetched and
-// compiled: what is left of the window's time for the program's own start.
-// Given a second site folder, such as an earlier build, it is opened in turn
-// with the first, under the same load, and its figures are printed after the
-// first's.
-//   node bench/web_first_paint.mjs [--runs N] [SITE_FOLDER [OTHER_SITE_FOLDER]]
-//   (default 15, build-web/site)
+// How soon the site shows its window, each figure against its floor, in
+// headless Chromium and Firefox in one run:
+// (a) the site's first contentful paint against the static start window:
+//     the built index.html with its scripts and preloads taken out, which
+//     shows the same start window and board image and nothing else;
+// (b) when the program's own window is ready (painted in the start window's
+//     place) against the same site with a program that does nothing but
+//     take the start window as its own, its wasm still fetched and compiled:
+//     what the program's own start adds.
+// Each page is opened once a round, in a fresh browser context with nothing
+// cached (a first visit), each round in another order, so that a busy
+// machine slows every page alike. Prints each page's medians and quartiles
+// in milliseconds and the two ratios of the medians. Goals: (a) at most
+// 1.10 ×, (b) at most 1.15 ×. Given a second site folder, such as an
+// earlier build, it is opened in the same rounds, against its own program
+// that does nothing and the same static start window.
+//   node bench/web_first_paint.mjs [--runs N] [--engines chromium,firefox] [SITE_FOLDER [OTHER_SITE_FOLDER]]
+//   (default 21 runs, both engines, build-web/site)
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../scripts/Browser.mjs";
 import { addressOf, serve } from "../scripts/StaticServer.mjs";
 
-const options = process.argv.slice(2);
-const runsAt = options.indexOf("--runs");
-const runs = runsAt >= 0 ? Number(options.splice(runsAt, 2)[1]) : 15;
-const sites = options.length > 0 ? options : ["build-web/site"];
-const site = sites[0];
+function option(name, fallback) {
+    const at = options.indexOf(`--${name}`);
+    return at >= 0 ? options.splice(at, 2)[1] : fallback;
+}
 
-// The floor: the built page without a script or a preload.
-function floorFolder() {
-    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-floor-"));
+const options = process.argv.slice(2);
+const runs = Number(option("runs", 21));
+const engines = option("engines", "chromium,firefox").split(",");
+const sites = options.length > 0 ? options : ["build-web/site"];
+const made = [];
+
+function madeFolder(name) {
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), `drelvik-${name}-`));
+    made.push(folder);
+    return folder;
+}
+
+// The static start window: the built page without a script or a preload.
+function floorFolder(site) {
+    const folder = madeFolder("floor");
     const page = fs.readFileSync(path.join(site, "index.html"), "utf8")
         .replace(/<script>[\s\S]*?<\/script>\n?/g, "")
         .replace(/<link rel="preload"[^>]*>\n?/g, "");
@@ -38,20 +50,24 @@ function floorFolder() {
 }
 
 // The site with a program that takes the start window as it is.
-function bareProgramFolder() {
-    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-bare-"));
+function doNothingFolder(site) {
+    const folder = madeFolder("nothing");
     fs.cpSync(site, folder, { recursive: true });
     fs.writeFileSync(path.join(folder, "drelvik.js"), 'document.querySelector(".window[inert]")?.removeAttribute("inert");\n');
     return folder;
 }
 
+// Runs in the page before its own scripts: the first contentful paint as the
+// browser reports it, and the program's window ready at the second
+// animation frame after it is in the page, which waits for the frame that
+// paints it.
 function whenPainted() {
     window.contentfulPaint = new Promise((resolve) => new PerformanceObserver((entries) => {
         const first = entries.getEntriesByName("first-contentful-paint")[0];
         if (first)
             resolve(first.startTime);
     }).observe({ type: "paint", buffered: true }));
-    window.programPainted = new Promise((resolve) => {
+    window.programReady = new Promise((resolve) => {
         const look = () => {
             if (document.querySelector(".window:not([inert])")?.isConnected)
                 requestAnimationFrame(() => requestAnimationFrame(() => resolve(performance.now())));
@@ -62,52 +78,66 @@ function whenPainted() {
     });
 }
 
-async function firstVisit(browser, address, isSite) {
+async function firstVisit(browser, page) {
     const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.evaluateOnNewDocument(whenPainted);
-    await page.goto(address, { waitUntil: "domcontentloaded" });
-    const contentful = await page.evaluate(() => window.contentfulPaint);
-    const program = isSite ? await page.evaluate(() => window.programPainted) : undefined;
+    const tab = await context.newPage();
+    await tab.evaluateOnNewDocument(whenPainted);
+    await tab.goto(addressOf(page.server), { waitUntil: "domcontentloaded" });
+    page.contentful.push(await tab.evaluate(() => window.contentfulPaint));
+    if (page.hasProgram)
+        page.ready.push(await tab.evaluate(() => window.programReady));
     await context.close();
-    return { contentful, program };
 }
 
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const listed = (values) => values.map((value) => value.toFixed(1)).join(" ");
-
-const floor = floorFolder();
-const bare = bareProgramFolder();
-const opened = [...sites, bare];
-const servers = await Promise.all(opened.map((folder) => serve(folder)));
-const floorServer = await serve(floor);
-const browser = await launchBrowser();
-const times = { floor: [], sites: opened.map(() => ({ contentful: [], program: [] })) };
-try {
-    for (let run = 0; run < runs; ++run) {
-        for (const [at, server] of servers.entries()) {
-            const visit = await firstVisit(browser, addressOf(server), true);
-            times.sites[at].contentful.push(visit.contentful);
-            times.sites[at].program.push(visit.program);
+async function measure(engine, folders) {
+    const pages = await Promise.all(folders.map(async ({ name, folder, hasProgram }) =>
+        ({ name, hasProgram, server: await serve(folder), contentful: [], ready: [] })));
+    const browser = await launchBrowser({ engine });
+    try {
+        for (let run = 0; run < runs; ++run) {
+            for (let turn = 0; turn < pages.length; ++turn)
+                await firstVisit(browser, pages[(run + turn) % pages.length]);
         }
-        times.floor.push((await firstVisit(browser, addressOf(floorServer), false)).contentful);
+    } finally {
+        await browser.close();
+        pages.forEach((page) => page.server.close());
     }
-} finally {
-    await browser.close();
-    servers.forEach((server) => server.close());
-    floorServer.close();
-    for (const folder of [floor, bare])
-        fs.rmSync(folder, { recursive: true, force: true });
+    return pages;
 }
-const ground = median(times.floor);
-console.log(`first contentful paint, floor: ${listed(times.floor)}`);
-for (const [at, folder] of opened.entries()) {
-    const { contentful, program } = times.sites[at];
-    console.log(folder === bare ? `${site} with a program that does nothing:` : `${folder}:`);
-    console.log(`  first contentful paint: ${listed(contentful)}`);
-    console.log(`  the program's window ready: ${listed(program)}`);
-    console.log(`  first contentful paint: ${median(contentful).toFixed(1)} ms against ${ground.toFixed(1)} ms, ` +
-                `${(median(contentful) / ground).toFixed(2)} × (goal at most 1.05 ×)`);
-    console.log(`  the program's window ready: ${median(program).toFixed(1)} ms, ` +
-                `${(median(program) / ground).toFixed(2)} × (goal at most 1.5 ×, aim 1.25 ×)`);
+
+const sorted = (values) => [...values].sort((a, b) => a - b);
+const median = (values) => sorted(values)[Math.floor(values.length / 2)];
+function spread(values) {
+    const order = sorted(values);
+    const at = (fraction) => order[Math.floor((order.length - 1) * fraction)].toFixed(1);
+    return `${median(values).toFixed(1)} ms (quartiles ${at(0.25)}–${at(0.75)})`;
+}
+
+function report(engine, pages) {
+    const [floor, ...rest] = pages;
+    const byName = Object.fromEntries(pages.map((page) => [page.name, page]));
+    console.log(`${engine}, ${runs} first visits of each page:`);
+    console.log(`  static start window: first contentful paint ${spread(floor.contentful)}`);
+    for (const page of rest)
+        console.log(`  ${page.name}: first contentful paint ${spread(page.contentful)}, window ready ${spread(page.ready)}`);
+    for (const site of sites) {
+        const page = byName[site];
+        const nothing = byName[`${site} with a program that does nothing`];
+        console.log(`  ${site}: (a) first contentful paint ${(median(page.contentful) / median(floor.contentful)).toFixed(2)} × ` +
+                    `the static start window's (goal at most 1.10 ×); (b) window ready ` +
+                    `${(median(page.ready) / median(nothing.ready)).toFixed(2)} × the program that does nothing (goal at most 1.15 ×)`);
+    }
+}
+
+try {
+    const folders = [{ name: "static start window", folder: floorFolder(sites[0]), hasProgram: false }];
+    for (const site of sites) {
+        folders.push({ name: site, folder: site, hasProgram: true });
+        folders.push({ name: `${site} with a program that does nothing`, folder: doNothingFolder(site), hasProgram: true });
+    }
+    for (const engine of engines)
+        report(engine, await measure(engine, folders));
+} finally {
+    for (const folder of made)
+        fs.rmSync(folder, { recursive: true, force: true });
 }

@@ -68,7 +68,9 @@ async function profile(browser, address, file) {
     await page.evaluate(() => window.boardPainted);
     const moments = await page.evaluate(() => {
         const timing = (name) => performance.getEntriesByName(new URL(name, location).href)[0]?.responseEnd;
-        return { "drelvik.js received": timing("drelvik.js"), "drelvik.wasm received": timing("drelvik.wasm"), ...window.moments };
+        const marks = Object.fromEntries(performance.getEntriesByType("mark").map((mark) => [mark.name, mark.startTime]));
+        return { "drelvik.js received": timing("drelvik.js"), "drelvik.wasm received": timing("drelvik.wasm"), ...marks,
+                 ...window.moments };
     });
     await page.tracing.stop();
     await context.close();
