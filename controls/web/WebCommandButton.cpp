@@ -7,12 +7,15 @@ namespace controls {
 
 using emscripten::val;
 
-WebCommandButton::WebCommandButton(const std::string& id, const std::string& caption, Rgb face)
-    : button_(createElement("button", id))
+WebCommandButton::WebCommandButton(const std::string& id, const std::string& caption, Rgb face, const val& shown)
+    : button_(shown)
 {
-    button_.set("type", val("button"));
-    button_.set("textContent", val(withBareLineFeeds(caption)));
-    setColours(face, face);
+    if (button_.isNull()) {
+        button_ = createElement("button", id);
+        button_.set("type", val("button"));
+        button_.set("textContent", val(withBareLineFeeds(caption)));
+        setColours(face, face);
+    }
     listen(button_, "click");
     listen(button_, "pointerdown");
     listen(button_, "keydown");

@@ -14,7 +14,8 @@ namespace controls {
 class WebCommandButton : public CommandButtonBase, public WebEventHandler
 {
 public:
-    WebCommandButton(const std::string& id, const std::string& caption, Rgb face);
+    // The button the page already shows, or, where `shown` is null, a new one.
+    WebCommandButton(const std::string& id, const std::string& caption, Rgb face, const emscripten::val& shown);
 
     const emscripten::val& element() const { return button_; }
 

@@ -83,32 +83,36 @@ val createLabel(const ControlDescription& control)
 } // namespace
 
 // The controls are made in the behaviour's order, which is also the order a
-// screen reader reads them in, and stacked as it says.
+// screen reader reads them in, and stacked as it says. Where the page shows
+// the start window, the window and its controls are the start window's
+// own, already as they were made, but for the boards' canvases.
 WebForm::WebForm(const FormDescription& description)
     : FormControls(description)
     , width_(description.clientWidth)
     , height_(description.clientHeight)
-    , window_(createElement("div", description.name))
+    , start_(description.name)
+    , window_(start_.shown() ? start_.window() : createElement("div", description.name))
     , layout_(window_, width_, height_)
     , resolutionQuery_(val::null())
     , contrast_([this] { showInSystemColours(contrast_.systemColours()); })
 {
     installStyleSheet();
-    applyWindowLook(description);
+    if (!start_.shown())
+        applyWindowLook(description);
     for (const ControlDescription* control : behaviour_.creationOrder()) {
-        val element = createControl(*control);
+        const val shown = start_.element(FormBehaviour::controlId(*control));
+        val element = createControl(*control, shown);
         layout_.add(element, control->bounds);
-        element["style"].set("zIndex", val(std::to_string(behaviour_.stackingLevel(*control))));
-        if (control->backColor)
-            element["style"].set("backgroundColor", val(cssColour(*control->backColor)));
-        if (control->kind != ControlKind::Label)
-            element.call<void>("setAttribute", val("aria-label"), val(accessibleNameOf(description, *control)));
-        element.set("hidden", !control->visible);
-        window_.call<void>("appendChild", element);
+        if (shown.isNull())
+            styleControl(element, *control);
+        if (!start_.shown())
+            window_.call<void>("appendChild", element);
         elements_.emplace(ControlKey{control->name, control->index}, element);
     }
-    for (const auto& [key, board] : boards_)
-        window_.call<void>("appendChild", board->announcer());
+    if (!start_.shown()) {
+        for (const auto& [key, board] : boards_)
+            window_.call<void>("appendChild", board->announcer());
+    }
     listen(window_, "keydown", true);
     listen(val::global("window"), "resize");
     behaviour_.focusCues().OnChange([this] { showFocusCues(); });
@@ -154,7 +158,7 @@ void WebForm::recolour(const FormDescription& shown)
     }
 }
 
-val WebForm::createControl(const ControlDescription& control)
+val WebForm::createControl(const ControlDescription& control, const val& shown)
 {
     const ControlKey key{control.name, control.index};
     const std::string id = FormBehaviour::controlId(control);
@@ -167,33 +171,50 @@ val WebForm::createControl(const ControlDescription& control)
         return board->element();
     }
     case ControlKind::ListBox:
-        return (lists_[key] = std::make_unique<WebListBox>(id))->element();
+        return (lists_[key] = std::make_unique<WebListBox>(id, shown))->element();
     case ControlKind::CommandButton:
-        return (buttons_[key] = std::make_unique<WebCommandButton>(id, control.text, control.backColor.value_or(Rgb{})))
+        return (buttons_[key] = std::make_unique<WebCommandButton>(id, control.text, control.backColor.value_or(Rgb{}),
+                                                                     shown))
             ->element();
     case ControlKind::TextBox: {
-        auto& box = textBoxes_[key] = std::make_unique<WebTextBox>(id);
+        auto& box = textBoxes_[key] = std::make_unique<WebTextBox>(id, shown);
         box->SetText(control.text);
         return box->element();
     }
     case ControlKind::Label:
         break;
     }
-    return createLabel(control);
+    return shown.isNull() ? createLabel(control) : shown;
 }
 
-// The window goes into the page only now, in the place of the inert start
-// window the page was built with, if it has one; until then nothing in it
-// can take the focus. It is fitted to the page before, so that the page
-// lays it out once. What was pressed on the start window is pressed now.
+// What the window gives each control it makes: its stacking, colour, name
+// for screen readers and whether it shows.
+void WebForm::styleControl(val element, const ControlDescription& control) const
+{
+    val style = element["style"];
+    style.set("zIndex", val(std::to_string(behaviour_.stackingLevel(control))));
+    if (control.backColor)
+        style.set("backgroundColor", val(cssColour(*control.backColor)));
+    if (control.kind != ControlKind::Label)
+        element.call<void>("setAttribute", val("aria-label"), val(accessibleNameOf(behaviour_.description(), control)));
+    element.set("hidden", !control.visible);
+}
+
+// The window goes into the page only now, or, where it is the start window
+// the page was built with, stops being inert, its boards in the place of
+// their pictures; until then nothing in it can take the focus. It is fitted
+// to the page before, so that the page lays it out once. What was pressed
+// on the start window is pressed now.
 void WebForm::Show()
 {
     fitToPage();
-    const val start = document().call<val>("getElementById", window_["id"]);
-    if (start.isNull())
+    if (start_.shown()) {
+        for (const auto& [key, board] : boards_)
+            start_.putBoard(board->element(), board->announcer());
+        start_.handOver();
+    } else {
         document()["body"].call<void>("appendChild", window_);
-    else
-        start.call<void>("replaceWith", window_);
+    }
     focus(behaviour_.firstFocus(canTakeFocus()));
     WebStartInput(window_).replay();
 }

@@ -8,6 +8,7 @@
 #include "controls/web/WebEventHandler.h"
 #include "controls/web/WebLayout.h"
 #include "controls/web/WebListBox.h"
+#include "controls/web/WebStartWindow.h"
 #include "controls/web/WebTextBox.h"
 
 #include <map>
@@ -38,7 +39,8 @@ protected:
 
 private:
     void applyWindowLook(const FormDescription& description);
-    emscripten::val createControl(const ControlDescription& control);
+    emscripten::val createControl(const ControlDescription& control, const emscripten::val& shown);
+    void styleControl(emscripten::val element, const ControlDescription& control) const;
     void keyPressed(const emscripten::val& event);
     void focus(const std::optional<ControlKey>& key);
     void showFocusCues();
@@ -47,6 +49,7 @@ private:
 
     int width_;
     int height_;
+    WebStartWindow start_;
     emscripten::val window_;
     WebLayout layout_;
     std::map<ControlKey, emscripten::val> elements_;

@@ -8,13 +8,16 @@ namespace controls {
 
 using emscripten::val;
 
-WebListBox::WebListBox(const std::string& id)
+WebListBox::WebListBox(const std::string& id, const val& shown)
     : id_(id)
-    , list_(createElement("div", id))
+    , list_(shown)
 {
-    list_.set("tabIndex", 0);
-    list_.call<void>("setAttribute", val("role"), val("listbox"));
-    list_["classList"].call<void>("add", val("list"));
+    if (list_.isNull()) {
+        list_ = createElement("div", id);
+        list_.set("tabIndex", 0);
+        list_.call<void>("setAttribute", val("role"), val("listbox"));
+        list_["classList"].call<void>("add", val("list"));
+    }
     listen(list_, "pointerdown");
     listen(list_, "mousedown");
     listen(list_, "keydown");

@@ -15,7 +15,8 @@ namespace controls {
 class WebListBox : public ListBoxBase, public WebEventHandler
 {
 public:
-    explicit WebListBox(const std::string& id);
+    // The list the page already shows, or, where `shown` is null, a new one.
+    WebListBox(const std::string& id, const emscripten::val& shown);
 
     const emscripten::val& element() const { return list_; }
 

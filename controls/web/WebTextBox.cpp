@@ -7,11 +7,14 @@ namespace controls {
 
 using emscripten::val;
 
-WebTextBox::WebTextBox(const std::string& id)
-    : area_(createElement("textarea", id))
+WebTextBox::WebTextBox(const std::string& id, const val& shown)
+    : area_(shown)
 {
-    area_.set("readOnly", true);
-    area_.set("spellcheck", false);
+    if (area_.isNull()) {
+        area_ = createElement("textarea", id);
+        area_.set("readOnly", true);
+        area_.set("spellcheck", false);
+    }
 }
 
 // The box shows a new text from its start, with nothing selected.

@@ -13,7 +13,8 @@ namespace controls {
 class WebTextBox : public TextBoxBase
 {
 public:
-    explicit WebTextBox(const std::string& id);
+    // The box the page already shows, or, where `shown` is null, a new one.
+    WebTextBox(const std::string& id, const emscripten::val& shown);
 
     const emscripten::val& element() const { return area_; }
 

@@ -3,8 +3,9 @@
 // headless Chromium at the window's designed size, and what the program
 // showed there (its window, stylesheet, title and icon) is written into
 // SITE_FOLDER/index.html. The board's canvas becomes an image of the pixels
-// the program painted on it. The copy is inert, and only the window itself
-// keeps its id; the program puts its own window in its place when it starts.
+// the program painted on it. The copy is inert; the program takes it over as
+// its own window when it starts, finding its controls by their ids, and puts
+// its board's canvas in the place of the image.
 //   node prerender.mjs PAGE SITE_FOLDER
 import fs from "node:fs";
 import path from "node:path";
@@ -27,10 +28,6 @@ function startWindow(source) {
     const window = document.querySelector(".window");
     const copy = window.cloneNode(true);
     copy.setAttribute("inert", "");
-    // The window keeps its id, by which the program finds it; its controls'
-    // ids are the program's controls' alone.
-    for (const control of copy.querySelectorAll("[id]"))
-        control.removeAttribute("id");
     const filled = (root) => root.querySelectorAll("canvas, textarea");
     const copies = filled(copy);
     filled(window).forEach((original, at) => {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstddef>
+#include <string>
+
+namespace controls {
+
+// The start window the page is built with: the program's window as the
+// program showed it when the site was built, shown inert until the program
+// has loaded. The program takes its elements over as its own window's
+// rather than making the window again beside it, so that the page keeps
+// what it has already laid out; only each board's picture and live region
+// give way to the board's own. A page built without one, such as a test's,
+// has none to take over.
+class WebStartWindow
+{
+public:
+    explicit WebStartWindow(const std::string& id);
+
+    bool shown() const { return !window_.isNull(); }
+    const emscripten::val& window() const { return window_; }
+    // The start window's element of the id; null where it has none.
+    emscripten::val element(const std::string& id) const;
+
+    // A board's canvas and live region in the places of the next picture
+    // and live region shown.
+    void putBoard(const emscripten::val& canvas, const emscripten::val& announcer);
+    // The window is the program's from now on: no longer inert, and placed
+    // by the program instead of the page's script. No start window is shown
+    // any more.
+    void handOver();
+
+private:
+    emscripten::val window_;
+    emscripten::val pictures_;
+    emscripten::val announcers_;
+    std::size_t boardsPut_ = 0;
+};
+
+} // namespace controls
