@@ -18,9 +18,9 @@ namespace {
 // Once for every page, however many windows it shows.
 void installStyleSheet()
 {
-    if (!document().call<val>("getElementById", val("drelvik-controls")).isNull())
+    if (!document().call<val>("getElementById", val(WebStartWindow::StyleSheetId)).isNull())
         return;
-    val style = createElement("style", "drelvik-controls");
+    val style = createElement("style", WebStartWindow::StyleSheetId);
     style.set("textContent", val(WebStyleSheet));
     document()["head"].call<void>("appendChild", style);
 }
@@ -129,6 +129,7 @@ WebForm::~WebForm()
 void WebForm::applyWindowLook(const FormDescription& description)
 {
     window_["classList"].call<void>("add", val("window"));
+    WebStartWindow::stamp(window_);
     val style = window_["style"];
     style.set("backgroundColor", val(cssColour(description.backColor)));
     style.set("fontFamily", val(fontFamilies(description.font)));

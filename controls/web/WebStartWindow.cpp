@@ -1,5 +1,6 @@
 #include "controls/web/WebStartWindow.h"
 
+#include "controls/web/WebBuildStamp.h"
 #include "controls/web/WebDom.h"
 
 namespace controls {
@@ -8,11 +9,21 @@ using emscripten::val;
 
 namespace {
 
-// The page's start window of that id, while it is still inert.
+// The page's start window of that id, while it is still inert, where this
+// program is the one it was taken from. One of another build goes, with the
+// style sheet it came with, and the window is made anew.
 val startWindow(const std::string& id)
 {
-    const val window = document().call<val>("getElementById", val(id));
-    return !window.isNull() && window["inert"].isTrue() ? window : val::null();
+    val window = document().call<val>("getElementById", val(id));
+    if (window.isNull() || !window["inert"].isTrue())
+        return val::null();
+    if (window.call<val>("getAttribute", val(WebStartWindow::BuildAttribute)).strictlyEquals(val(DRELVIK_BUILD_STAMP)))
+        return window;
+    window.call<void>("remove");
+    const val sheet = document().call<val>("getElementById", val(WebStartWindow::StyleSheetId));
+    if (!sheet.isNull())
+        sheet.call<void>("remove");
+    return val::null();
 }
 
 } // namespace
@@ -30,6 +41,11 @@ val WebStartWindow::element(const std::string& id) const
         return val::null();
     const val element = document().call<val>("getElementById", val(id));
     return !element.isNull() && window_.call<bool>("contains", element) ? element : val::null();
+}
+
+void WebStartWindow::stamp(const val& window)
+{
+    window.call<void>("setAttribute", val(BuildAttribute), val(DRELVIK_BUILD_STAMP));
 }
 
 void WebStartWindow::putBoard(const val& canvas, const val& announcer)

@@ -17,7 +17,14 @@ namespace controls {
 class WebStartWindow
 {
 public:
+    static constexpr const char* BuildAttribute = "data-build";
+    static constexpr const char* StyleSheetId = "drelvik-controls";
+
     explicit WebStartWindow(const std::string& id);
+
+    // Marks a window made by the program as this build's, which a start
+    // window taken from it keeps.
+    static void stamp(const emscripten::val& window);
 
     bool shown() const { return !window_.isNull(); }
     const emscripten::val& window() const { return window_; }

@@ -4,6 +4,9 @@
 // exactly what the same input gives when made on the running program.
 // Chromium's and Firefox's drivers hold a request back; WebKit's does not.
 //   node start_input.mjs SITE_FOLDER [--engine=firefox]
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
 import { launchBrowser } from "../../scripts/Browser.mjs";
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 
@@ -124,12 +127,38 @@ async function placesOnPhone(browser, server) {
     return { start, program: await page.evaluate(place) };
 }
 
+// A page whose start window was taken from another build, as a flaky
+// network can pair a new page with a program the service worker kept, and
+// which the program could not take over (its board has no picture): the
+// program makes its window anew in its place.
+async function madeOnOtherBuild(browser) {
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-other-build-"));
+    fs.cpSync(site, folder, { recursive: true });
+    const index = path.join(folder, "index.html");
+    fs.writeFileSync(index, fs.readFileSync(index, "utf8")
+        .replace(/ data-build="[^"]*"/, ' data-build="other"').replace(/<img [^>]*class="board"[^>]*>/, ""));
+    const server = await serve(folder);
+    try {
+        const page = await openPage(browser);
+        const failed = new Promise((resolve, reject) => page.once("pageerror", reject));
+        await page.goto(addressOf(server));
+        await Promise.race([page.waitForSelector(program), failed]);
+        await pupilInput(page);
+        return { windows: await page.$$eval(".window", (windows) => windows.length),
+                 state: await page.evaluate(programState) };
+    } finally {
+        server.close();
+        fs.rmSync(folder, { recursive: true });
+    }
+}
+
 const server = await serve(site);
 const browser = await launchBrowser({ engine, language: "bg-BG" });
 try {
     const expected = await madeOnProgram(browser, server);
     const { early, state } = await madeOnStartWindow(browser, server);
     const places = await placesOnPhone(browser, server);
+    const otherBuild = await madeOnOtherBuild(browser);
     const expect = (what, condition, detail) => {
         if (!condition) {
             console.error(`FAILED: ${what}: ${detail}`);
@@ -146,6 +175,8 @@ try {
     expect("the start window lies where the program's window comes, within a pixel",
            ["left", "top", "width", "height"].every((side) => Math.abs(places.start[side] - places.program[side]) <= 1),
            JSON.stringify(places));
+    expect("a start window of another build is made anew", otherBuild.windows === 1
+           && JSON.stringify(otherBuild.state) === JSON.stringify(expected), JSON.stringify(otherBuild));
 } finally {
     await browser.close();
     server.close();
