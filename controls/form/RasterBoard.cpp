@@ -35,7 +35,7 @@ RasterBoard::RasterBoard(const ControlDescription& design, const FormLook& look,
     , designWidth_(edge_.inner(design.bounds.width))
     , designHeight_(edge_.inner(design.bounds.height))
     , image_(designWidth_, designHeight_, backColor_, scale)
-    , shown_(image_)
+    , shown_(0, 0, backColor_, scale)
     , marks_(look.boardMarks, image_, [this](const PixelRect& area) { invalidate(area); })
     , rings_(look.boardMarks, image_, [this](const PixelRect& area) { invalidate(area); })
 {
@@ -132,11 +132,16 @@ void RasterBoard::OnContact(ContactHandler handler)
 }
 
 // Without the marks the image itself is what shows, and nothing is copied;
-// the copy catches up on everything stale once the marks show again.
+// the copy catches up on everything stale once the marks show again. It is
+// made when they first show, and made again for an image of another scale.
 const Raster& RasterBoard::composeScreenImage()
 {
     if (!marks_.anyShown() && rings_.empty())
         return image_;
+    if (shown_.width() != image_.width() || shown_.height() != image_.height() || shown_.scale() != image_.scale()) {
+        shown_ = image_;
+        stale_ = PixelRect{0, 0, image_.width(), image_.height()};
+    }
     if (!stale_.empty()) {
         shown_.copyArea(image_, stale_);
         rings_.drawOn(shown_);
@@ -220,7 +225,6 @@ void RasterBoard::setScale(double scale)
         return;
     image_ = log_.replay(designWidth_, designHeight_, scale, colours_);
     image_.takeChangedArea();
-    shown_ = image_;
     marks_.fitTo(image_);
     rings_.fitTo(image_);
     invalidate(PixelRect{0, 0, image_.width(), image_.height()});
@@ -235,7 +239,6 @@ void RasterBoard::setLook(const FormLook& look)
     rings_.setLook(look.boardMarks);
     image_ = log_.replay(designWidth_, designHeight_, image_.scale(), colours_);
     image_.takeChangedArea();
-    shown_ = image_;
     updateRings();
     invalidate(PixelRect{0, 0, image_.width(), image_.height()});
 }

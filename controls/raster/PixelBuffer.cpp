@@ -49,10 +49,12 @@ std::optional<StraightRun> straightRunOf(const PixelLine& line, std::size_t peri
 
 } // namespace
 
-PixelBuffer::PixelBuffer(int width, int height)
+// Painted as the buffer is made: one pass over the pixels, not two.
+PixelBuffer::PixelBuffer(int width, int height, Rgb colour)
     : width_(width)
     , height_(height)
-    , pixels_(std::size_t(width_) * std::size_t(height_))
+    , pixels_(std::size_t(width_) * std::size_t(height_), toBits(colour))
+    , changed_(pixels_.empty() ? PixelRect{} : PixelRect{0, 0, width_, height_})
 {
 }
 

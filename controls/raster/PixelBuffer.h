@@ -18,7 +18,8 @@ namespace controls {
 class PixelBuffer
 {
 public:
-    PixelBuffer(int width, int height);
+    // Every pixel in one colour, and all of them changed.
+    PixelBuffer(int width, int height, Rgb colour);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -9,11 +9,10 @@
 namespace controls {
 
 Raster::Raster(int width, int height, Rgb background, double scale)
-    : PixelBuffer(DeviceScale(scale).extent(width), DeviceScale(scale).extent(height))
+    : PixelBuffer(DeviceScale(scale).extent(width), DeviceScale(scale).extent(height), background)
     , scale_(scale)
     , pens_(scale_)
 {
-    fill(background);
 }
 
 void Raster::line(double x1, double y1, double x2, double y2, const Pen& pen)

@@ -90,16 +90,20 @@ void WebBoard::paint()
     unpainted_ = {};
     if (area.empty())
         return;
-    rgba_.resize(std::size_t(area.width) * std::size_t(area.height));
-    std::uint32_t* out = rgba_.data();
+    const std::size_t size = std::size_t(area.width) * std::size_t(area.height);
+    if (size > rgbaSize_) {
+        rgba_.reset(new std::uint32_t[size]);
+        rgbaSize_ = size;
+    }
+    std::uint32_t* out = rgba_.get();
     for (int y = area.top; y < area.top + area.height; ++y) {
         const std::uint32_t* row = picture.bits() + std::size_t(y) * std::size_t(picture.width());
         for (int x = area.left; x < area.left + area.width; ++x)
             *out++ = canvasOrder(row[x]);
     }
     // Read where they lie in the program's memory, not copied first.
-    const val view(emscripten::typed_memory_view(rgba_.size() * sizeof(std::uint32_t),
-                                                 reinterpret_cast<const std::uint8_t*>(rgba_.data())));
+    const val view(emscripten::typed_memory_view(size * sizeof(std::uint32_t),
+                                                 reinterpret_cast<const std::uint8_t*>(rgba_.get())));
     const val bytes = val::global("Uint8ClampedArray").new_(view["buffer"], view["byteOffset"], view["length"]);
     const val pixels = val::global("ImageData").new_(bytes, area.width, area.height);
     context_.call<void>("putImageData", pixels, area.left, area.top);

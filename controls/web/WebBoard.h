@@ -4,11 +4,12 @@
 #include "controls/form/RasterBoard.h"
 #include "controls/web/WebEventHandler.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace controls {
 
@@ -56,8 +57,10 @@ private:
     emscripten::val announcer_;
     // Pixels of the shown image not yet on the canvas.
     PixelRect unpainted_;
-    // The shown pixels of a changed area, in the canvas's byte order.
-    std::vector<std::uint32_t> rgba_;
+    // The shown pixels of a changed area, in the canvas's byte order; grown
+    // uncleared, since every pixel is written before it is read.
+    std::unique_ptr<std::uint32_t[]> rgba_;
+    std::size_t rgbaSize_ = 0;
     // The device pixels to a CSS pixel the canvas was sized at.
     double ratio_ = 1;
     // The device pixel the last press of the mouse began on, for the

@@ -208,7 +208,7 @@ void WebForm::styleControl(val element, const ControlDescription& control) const
 // on the start window is pressed now.
 void WebForm::Show()
 {
-    fitToPage();
+    followFit(layout_.fitToMeasuredPage());
     if (start_.shown()) {
         for (const auto& [key, board] : boards_)
             start_.putBoard(board->element(), board->announcer());
@@ -227,7 +227,7 @@ void WebForm::handleEvent(val event)
     if (type == "keydown")
         keyPressed(event);
     else if (type == "resize" || type == "change")
-        fitToPage();
+        followFit(layout_.fitToPage());
 }
 
 // Tab goes round the window's controls, as in a dialog, where the behaviour
@@ -262,9 +262,8 @@ void WebForm::showFocusCues()
 }
 
 // The board's image is drawn at the device pixels the window's factor gives it.
-void WebForm::fitToPage()
+void WebForm::followFit(double scale)
 {
-    const double scale = layout_.fitToPage();
     for (const auto& [key, board] : boards_)
         board->followScale(scale);
     watchDevicePixelRatio();

@@ -44,7 +44,7 @@ private:
     void keyPressed(const emscripten::val& event);
     void focus(const std::optional<ControlKey>& key);
     void showFocusCues();
-    void fitToPage();
+    void followFit(double scale);
     void watchDevicePixelRatio();
 
     int width_;

@@ -17,6 +17,7 @@ WebLayout::WebLayout(val window, int width, int height)
     : window_(std::move(window))
     , width_(width)
     , height_(height)
+    , page_(pageArea())
 {
     placeAt(window_, PixelRect{0, 0, width_, height_});
 }
@@ -44,17 +45,25 @@ double WebLayout::scaleIn(const PixelRect& page) const
 
 double WebLayout::pageScale() const
 {
-    return scaleIn(pageArea());
+    return scaleIn(page_);
+}
+
+// The page is measured with the window taking no room: a window still laid
+// out for a larger page would give it scroll bars, which go once it fits,
+// with no event to say so. A window made but not yet shown takes none: it
+// is not in the page yet, or it is the page's start window, which is fixed.
+double WebLayout::fitToPage()
+{
+    placeAt(window_, PixelRect{});
+    page_ = pageArea();
+    return fitToMeasuredPage();
 }
 
 // The window is laid out in the page's device pixels and written in CSS
-// pixels. The page is measured with the window taking no room: a window
-// still laid out for a larger page would give it scroll bars, which go once
-// it fits, with no event to say so.
-double WebLayout::fitToPage() const
+// pixels.
+double WebLayout::fitToMeasuredPage() const
 {
-    placeAt(window_, PixelRect{});
-    const PixelRect page = pageArea();
+    const PixelRect& page = page_;
     const double scale = scaleIn(page);
     const double ratio = val::global("devicePixelRatio").as<double>();
     const DeviceScale device(scale);

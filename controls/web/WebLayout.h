@@ -23,11 +23,16 @@ public:
     // An element of the window, placed at its designed rectangle.
     void add(const emscripten::val& element, const PixelRect& design);
 
-    // Lays the window out anew at the page's size and device pixel ratio;
-    // returns the device pixels to a design pixel it is drawn at.
-    double fitToPage() const;
-    // The device pixels to a design pixel the window would be drawn at on
-    // the page as it is now.
+    // Lays the window out anew at the page's size and device pixel ratio,
+    // measured again; returns the device pixels to a design pixel it is
+    // drawn at.
+    double fitToPage();
+    // The same on the page as last measured: when the window was made, for
+    // its first showing, in the same turn of the page's events. The page
+    // then lays the window out once, not once more to be measured.
+    double fitToMeasuredPage() const;
+    // The device pixels to a design pixel the window is drawn at on the
+    // page as last measured.
     double pageScale() const;
 
 private:
@@ -42,6 +47,7 @@ private:
     emscripten::val window_;
     int width_;
     int height_;
+    PixelRect page_;
     std::vector<Placed> placed_;
 };
 
