@@ -63,12 +63,11 @@ double WebLayout::fitToPage()
 // pixels.
 double WebLayout::fitToMeasuredPage() const
 {
-    const PixelRect& page = page_;
-    const double scale = scaleIn(page);
+    const double scale = scaleIn(page_);
     const double ratio = val::global("devicePixelRatio").as<double>();
     const DeviceScale device(scale);
     const PixelRect drawn = device.rect(PixelRect{0, 0, width_, height_});
-    placeAt(window_, centredIn(page, drawn.width, drawn.height), 1 / ratio);
+    placeAt(window_, centredIn(page_, drawn.width, drawn.height), 1 / ratio);
     window_["style"].call<void>("setProperty", val("--fit"), val(std::to_string(scale / ratio)));
     for (const Placed& placed : placed_)
         placeAt(placed.element, device.rect(placed.design), 1 / ratio);

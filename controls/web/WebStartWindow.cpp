@@ -11,7 +11,8 @@ namespace {
 
 // The page's start window of that id, while it is still inert, where this
 // program is the one it was taken from. One of another build goes, with the
-// style sheet it came with, and the window is made anew.
+// style sheet it came with, and the window is made anew; no longer inert,
+// it is no longer fitted to the page, nor is input on the page kept for it.
 val startWindow(const std::string& id)
 {
     val window = document().call<val>("getElementById", val(id));
@@ -19,6 +20,7 @@ val startWindow(const std::string& id)
         return val::null();
     if (window.call<val>("getAttribute", val(WebStartWindow::BuildAttribute)).strictlyEquals(val(DRELVIK_BUILD_STAMP)))
         return window;
+    window.call<void>("removeAttribute", val("inert"));
     window.call<void>("remove");
     const val sheet = document().call<val>("getElementById", val(WebStartWindow::StyleSheetId));
     if (!sheet.isNull())

@@ -130,7 +130,8 @@ async function placesOnPhone(browser, server) {
 // A page whose start window was taken from another build, as a flaky
 // network can pair a new page with a program the service worker kept, and
 // which the program could not take over (its board has no picture): the
-// program makes its window anew in its place.
+// program makes its window anew in its place, and the page keeps no more
+// input for the window gone.
 async function madeOnOtherBuild(browser) {
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-other-build-"));
     fs.cpSync(site, folder, { recursive: true });
@@ -145,7 +146,7 @@ async function madeOnOtherBuild(browser) {
         await Promise.race([page.waitForSelector(program), failed]);
         await pupilInput(page);
         return { windows: await page.$$eval(".window", (windows) => windows.length),
-                 state: await page.evaluate(programState) };
+                 kept: await page.evaluate(() => drelvikStartInput.length), state: await page.evaluate(programState) };
     } finally {
         server.close();
         fs.rmSync(folder, { recursive: true });
@@ -175,7 +176,8 @@ try {
     expect("the start window lies where the program's window comes, within a pixel",
            ["left", "top", "width", "height"].every((side) => Math.abs(places.start[side] - places.program[side]) <= 1),
            JSON.stringify(places));
-    expect("a start window of another build is made anew", otherBuild.windows === 1
+    expect("a start window of another build is made anew, and input on it no longer kept",
+           otherBuild.windows === 1 && otherBuild.kept === 0
            && JSON.stringify(otherBuild.state) === JSON.stringify(expected), JSON.stringify(otherBuild));
 } finally {
     await browser.close();
