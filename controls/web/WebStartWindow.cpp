@@ -57,12 +57,11 @@ void WebStartWindow::putBoard(const val& canvas, const val& announcer)
     ++boardsPut_;
 }
 
-// The page's script draws the start window fixed, scaled to the page.
+// The page's script draws the start window fixed, laid out as the program
+// lays out its window, which it places as any other element.
 void WebStartWindow::handOver()
 {
-    val style = window_["style"];
-    for (const char* placing : {"position", "transform", "transform-origin"})
-        style.call<void>("removeProperty", val(placing));
+    window_["style"].call<void>("removeProperty", val("position"));
     window_.call<void>("removeAttribute", val("inert"));
     window_ = pictures_ = announcers_ = val::null();
 }
