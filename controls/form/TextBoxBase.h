@@ -3,6 +3,7 @@
 #include "controls/TextBox.h"
 
 #include <string>
+#include <utility>
 
 namespace controls {
 
@@ -15,6 +16,14 @@ public:
     void SetText(const std::string& text) override;
 
 protected:
+    TextBoxBase() = default;
+    // A box that already shows that text, such as one the page was built
+    // with.
+    explicit TextBoxBase(std::string shown)
+        : text_(std::move(shown))
+    {
+    }
+
     // The text changed from `previous` to Text(): the toolkit shows it.
     virtual void showText(const std::string& previous) = 0;
 

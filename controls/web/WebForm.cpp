@@ -177,11 +177,8 @@ val WebForm::createControl(const ControlDescription& control, const val& shown)
         return (buttons_[key] = std::make_unique<WebCommandButton>(id, control.text, control.backColor.value_or(Rgb{}),
                                                                      shown))
             ->element();
-    case ControlKind::TextBox: {
-        auto& box = textBoxes_[key] = std::make_unique<WebTextBox>(id, shown);
-        box->SetText(control.text);
-        return box->element();
-    }
+    case ControlKind::TextBox:
+        return (textBoxes_[key] = std::make_unique<WebTextBox>(id, shown, control.text))->element();
     case ControlKind::Label:
         break;
     }

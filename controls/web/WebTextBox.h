@@ -13,8 +13,9 @@ namespace controls {
 class WebTextBox : public TextBoxBase
 {
 public:
-    // The box the page already shows, or, where `shown` is null, a new one.
-    WebTextBox(const std::string& id, const emscripten::val& shown);
+    // The box the page already shows, holding the text as the build showed
+    // it, or, where `shown` is null, a new one given the text.
+    WebTextBox(const std::string& id, const emscripten::val& shown, const std::string& text);
 
     const emscripten::val& element() const { return area_; }
 
