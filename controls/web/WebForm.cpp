@@ -102,7 +102,7 @@ WebForm::WebForm(const FormDescription& description)
     for (const ControlDescription* control : behaviour_.creationOrder()) {
         const val shown = start_.element(FormBehaviour::controlId(*control));
         val element = createControl(*control, shown);
-        layout_.add(element, control->bounds);
+        layout_.add(element, control->bounds, shown.isNull() ? WebLayout::LaidOut::No : WebLayout::LaidOut::ByPage);
         if (shown.isNull())
             styleControl(element, *control);
         if (!start_.shown())
@@ -201,11 +201,13 @@ void WebForm::styleControl(val element, const ControlDescription& control) const
 // The window goes into the page only now, or, where it is the start window
 // the page was built with, stops being inert, its boards in the place of
 // their pictures; until then nothing in it can take the focus. It is fitted
-// to the page before, so that the page lays it out once. What was pressed
-// on the start window is pressed now.
+// to the page before, so that the page lays it out once; a start window the
+// page has fitted to the same page as the program would keeps its places.
+// What was pressed on the start window is pressed now.
 void WebForm::Show()
 {
-    followFit(layout_.fitToMeasuredPage());
+    const bool fitted = start_.fittedTo(layout_.measuredPage());
+    followFit(layout_.fitToMeasuredPage(fitted ? WebLayout::LaidOut::ByPage : WebLayout::LaidOut::No));
     if (start_.shown()) {
         for (const auto& [key, board] : boards_)
             start_.putBoard(board->element(), board->announcer());

@@ -19,13 +19,13 @@ WebLayout::WebLayout(val window, int width, int height)
     , height_(height)
     , page_(pageArea())
 {
-    placeAt(window_, PixelRect{0, 0, width_, height_});
 }
 
-void WebLayout::add(const val& element, const PixelRect& design)
+void WebLayout::add(const val& element, const PixelRect& design, LaidOut laidOut)
 {
-    placeAt(element, design);
-    placed_.push_back({element, design});
+    if (laidOut == LaidOut::No)
+        placeAt(element, design);
+    placed_.push_back({element, design, laidOut});
 }
 
 // The page's whole device pixels, without scroll bars.
@@ -61,16 +61,20 @@ double WebLayout::fitToPage()
 
 // The window is laid out in the page's device pixels and written in CSS
 // pixels.
-double WebLayout::fitToMeasuredPage() const
+double WebLayout::fitToMeasuredPage(LaidOut laidOut) const
 {
     const double scale = scaleIn(page_);
     const double ratio = val::global("devicePixelRatio").as<double>();
     const DeviceScale device(scale);
-    const PixelRect drawn = device.rect(PixelRect{0, 0, width_, height_});
-    placeAt(window_, centredIn(page_, drawn.width, drawn.height), 1 / ratio);
-    window_["style"].call<void>("setProperty", val("--fit"), val(std::to_string(scale / ratio)));
-    for (const Placed& placed : placed_)
-        placeAt(placed.element, device.rect(placed.design), 1 / ratio);
+    if (laidOut == LaidOut::No) {
+        const PixelRect drawn = device.rect(PixelRect{0, 0, width_, height_});
+        placeAt(window_, centredIn(page_, drawn.width, drawn.height), 1 / ratio);
+        window_["style"].call<void>("setProperty", val("--fit"), val(std::to_string(scale / ratio)));
+    }
+    for (const Placed& placed : placed_) {
+        if (laidOut == LaidOut::No || placed.laidOut == LaidOut::No)
+            placeAt(placed.element, device.rect(placed.design), 1 / ratio);
+    }
     return scale;
 }
 

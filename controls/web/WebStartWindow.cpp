@@ -3,6 +3,8 @@
 #include "controls/web/WebBuildStamp.h"
 #include "controls/web/WebDom.h"
 
+#include <cmath>
+
 namespace controls {
 
 using emscripten::val;
@@ -45,6 +47,16 @@ val WebStartWindow::element(const std::string& id) const
     return !element.isNull() && window_.call<bool>("contains", element) ? element : val::null();
 }
 
+bool WebStartWindow::fittedTo(const PixelRect& page) const
+{
+    if (!shown())
+        return false;
+    const long ratio = std::lround(val::global("devicePixelRatio").as<double>() * 1e6);
+    const std::string fitted = std::to_string(page.width) + " " + std::to_string(page.height) + " "
+                               + std::to_string(ratio);
+    return window_.call<val>("getAttribute", val(FittedAttribute)).strictlyEquals(val(fitted));
+}
+
 void WebStartWindow::stamp(const val& window)
 {
     window.call<void>("setAttribute", val(BuildAttribute), val(DRELVIK_BUILD_STAMP));
@@ -62,6 +74,7 @@ void WebStartWindow::putBoard(const val& canvas, const val& announcer)
 void WebStartWindow::handOver()
 {
     window_["style"].call<void>("removeProperty", val("position"));
+    window_.call<void>("removeAttribute", val(FittedAttribute));
     window_.call<void>("removeAttribute", val("inert"));
     window_ = pictures_ = announcers_ = val::null();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/PixelRect.h"
+
 #include <emscripten/val.h>
 
 #include <cstddef>
@@ -18,6 +20,10 @@ class WebStartWindow
 {
 public:
     static constexpr const char* BuildAttribute = "data-build";
+    // The page the page's script laid the start window out for, as the
+    // program lays out its window: its whole device pixels across and down
+    // and its device pixel ratio in millionths.
+    static constexpr const char* FittedAttribute = "data-fitted";
     static constexpr const char* StyleSheetId = "drelvik-controls";
 
     explicit WebStartWindow(const std::string& id);
@@ -30,6 +36,8 @@ public:
     const emscripten::val& window() const { return window_; }
     // The start window's element of the id; null where it has none.
     emscripten::val element(const std::string& id) const;
+    // Whether the start window is laid out for that page, measured now.
+    bool fittedTo(const PixelRect& page) const;
 
     // A board's canvas and live region in the places of the next picture
     // and live region shown.
