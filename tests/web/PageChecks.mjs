@@ -97,6 +97,16 @@ export async function clickCrossing(page, x, y, press = (at) => page.mouse.click
 export const report = (page) => page.$eval(byId("Text1(0)"), (box) => box.value);
 export const rows = (page, list) => page.$$eval(`${byId(`List1(${list})`)} > *`, (options) => options.map((o) => o.textContent));
 
+// The board's pixels as one number, worked out in the page, so that a test
+// can also wait in the page for a picture: `(${boardHash})()`.
+export function boardHash() {
+    const canvas = document.getElementById("Picture1");
+    let hash = 0;
+    for (const byte of canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data)
+        hash = (hash * 31 + byte) >>> 0;
+    return hash;
+}
+
 // The canvas's pixels as the raster holds them: 0xFFRRGGBB in memory order.
 export async function canvasBytes(page) {
     const rgba = await page.$eval(byId("Picture1"), (canvas) =>

@@ -9,7 +9,7 @@
 //   node contrast.mjs SITE_FOLDER --engine=chromium|firefox
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
 import { launchBrowser } from "../../scripts/Browser.mjs";
-import { byId, canvasBytes, check, clickCrossing, report, rows, summary } from "./PageChecks.mjs";
+import { boardHash, byId, canvasBytes, check, clickCrossing, report, rows, summary } from "./PageChecks.mjs";
 
 const [site, ...options] = process.argv.slice(2);
 const engine = options.find((text) => text.startsWith("--engine="))?.slice("--engine=".length) ?? "chromium";
@@ -64,15 +64,6 @@ const canvasPainted = (page, paper) => page.waitForFunction((expected) => {
     const data = canvas.getContext("2d").getImageData(canvas.width - 12, 10, 1, 1).data;
     return [data[0], data[1], data[2]].join() === expected;
 }, { polling: 100 }, paper);
-
-// The board's pixels as one number, worked out in the page.
-function boardHash() {
-    const canvas = document.getElementById("Picture1");
-    let hash = 0;
-    for (const byte of canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data)
-        hash = (hash * 31 + byte) >>> 0;
-    return hash;
-}
 
 async function workedExampleWithSelection(page) {
     for (const [x, y] of [[4, 5], [8, 5], [1, 9]])

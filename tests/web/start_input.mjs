@@ -9,6 +9,7 @@ import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../../scripts/Browser.mjs";
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
+import { boardHash } from "./PageChecks.mjs";
 
 const [site, ...options] = process.argv.slice(2);
 const engine = options.find((text) => text.startsWith("--engine="))?.slice("--engine=".length) ?? "chromium";
@@ -43,15 +44,13 @@ async function pupilInput(page) {
 }
 
 // The program's rows, focus, report and board pixels.
-function programState() {
-    const rows = (id) => [...document.getElementById(id).children].map((row) => row.textContent).join();
-    const board = document.getElementById("Picture1");
-    const pixels = board.getContext("2d").getImageData(0, 0, board.width, board.height).data;
-    let hash = 0;
-    for (const byte of pixels)
-        hash = (hash * 31 + byte) >>> 0;
-    return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id,
-             report: document.getElementById("Text1(0)").value, board: hash };
+async function programState(page) {
+    const controls = await page.evaluate(() => {
+        const rows = (id) => [...document.getElementById(id).children].map((row) => row.textContent).join();
+        return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id,
+                 report: document.getElementById("Text1(0)").value };
+    });
+    return { ...controls, board: await page.evaluate(boardHash) };
 }
 
 // A page of the given size, at one device pixel to a CSS pixel, with touch.
@@ -75,7 +74,7 @@ async function madeOnProgram(browser, server) {
     await page.goto(addressOf(server));
     await page.waitForSelector(program);
     await pupilInput(page);
-    return page.evaluate(programState);
+    return programState(page);
 }
 
 // A page whose program's WebAssembly is held back until it is let go, once
@@ -109,7 +108,7 @@ async function madeOnStartWindow(browser, server) {
     await pupilInput(page);
     const early = await page.evaluate(() => document.querySelector(".window[inert]") !== null);
     await letGo();
-    return { early, state: await page.evaluate(programState) };
+    return { early, state: await programState(page) };
 }
 
 // Where the start window's controls and then the program's lie on a phone's
@@ -156,7 +155,7 @@ async function madeOnOtherBuild(browser) {
         await Promise.race([page.waitForSelector(program), failed]);
         await pupilInput(page);
         return { windows: await page.$$eval(".window", (windows) => windows.length),
-                 kept: await page.evaluate(() => drelvikStartInput.length), state: await page.evaluate(programState) };
+                 kept: await page.evaluate(() => drelvikStartInput.length), state: await programState(page) };
     } finally {
         server.close();
         fs.rmSync(folder, { recursive: true });
