@@ -9,7 +9,7 @@ import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../../scripts/Browser.mjs";
 import { addressOf, serve } from "../../scripts/StaticServer.mjs";
-import { boardHash } from "./PageChecks.mjs";
+import { boardHash, report, rows } from "./PageChecks.mjs";
 
 const [site, ...options] = process.argv.slice(2);
 const engine = options.find((text) => text.startsWith("--engine="))?.slice("--engine=".length) ?? "chromium";
@@ -45,12 +45,9 @@ async function pupilInput(page) {
 
 // The program's rows, focus, report and board pixels.
 async function programState(page) {
-    const controls = await page.evaluate(() => {
-        const rows = (id) => [...document.getElementById(id).children].map((row) => row.textContent).join();
-        return { x: rows("List1(0)"), y: rows("List1(1)"), focus: document.activeElement.id,
-                 report: document.getElementById("Text1(0)").value };
-    });
-    return { ...controls, board: await page.evaluate(boardHash) };
+    return { x: (await rows(page, 0)).join(), y: (await rows(page, 1)).join(),
+             focus: await page.evaluate(() => document.activeElement.id), report: await report(page),
+             board: await page.evaluate(boardHash) };
 }
 
 // A page of the given size, at one device pixel to a CSS pixel, with touch.
