@@ -20,7 +20,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../scripts/Browser.mjs";
-import { addressOf, serve } from "../scripts/StaticServer.mjs";
+import { serveApart } from "../scripts/ServerProcess.mjs";
 
 function option(name, fallback) {
     const at = options.indexOf(`--${name}`);
@@ -85,7 +85,7 @@ const patience = 60000;
 async function visited(context, page) {
     const tab = await context.newPage();
     await tab.evaluateOnNewDocument(whenPainted);
-    await tab.goto(addressOf(page.server), { waitUntil: "domcontentloaded" });
+    await tab.goto(page.server.address, { waitUntil: "domcontentloaded" });
     const contentful = await tab.evaluate(() => window.contentfulPaint);
     const ready = page.hasProgram ? await tab.evaluate(() => window.programReady) : undefined;
     return { contentful, ready };
@@ -109,7 +109,7 @@ async function firstVisit(browser, page) {
 
 async function measure(engine, folders) {
     const pages = await Promise.all(folders.map(async ({ name, folder, hasProgram }) =>
-        ({ name, hasProgram, server: await serve(folder), contentful: [], ready: [] })));
+        ({ name, hasProgram, server: await serveApart(folder), contentful: [], ready: [] })));
     const browser = await launchBrowser({ engine });
     try {
         for (let run = 0; run < runs; ++run) {

@@ -9,7 +9,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { launchBrowser } from "../scripts/Browser.mjs";
-import { addressOf, serve } from "../scripts/StaticServer.mjs";
+import { serveApart } from "../scripts/ServerProcess.mjs";
 
 const runs = Number(process.argv[2] ?? 11);
 const site = process.argv[3] ?? "build-web/site";
@@ -82,12 +82,12 @@ async function profile(browser, address, file) {
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 const traceFile = path.join(fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-trace-")), "trace.json");
-const server = await serve(site);
+const server = await serveApart(site);
 const browser = await launchBrowser();
 const results = [];
 try {
     for (let run = 0; run < runs; ++run)
-        results.push(await profile(browser, addressOf(server), traceFile));
+        results.push(await profile(browser, server.address, traceFile));
 } finally {
     await browser.close();
     server.close();

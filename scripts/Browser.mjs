@@ -61,6 +61,10 @@ async function launchChromium({ language, scale, screenScale }) {
             `--accept-lang=${language}`,
             // Lets a page read the name a screen reader is given.
             "--enable-blink-features=ComputedAccessibilityInfo",
+            // Each page's window would otherwise load the browser's own
+            // address bar suggestions, a page of their own, while the page
+            // opened in it loads: on two cores a load beside every visit.
+            "--disable-features=WebUIOmniboxPopup,WebUIOmniboxAimPopup",
             ...(screenScale ? [`--force-device-scale-factor=${screenScale}`] : []),
         ],
     });
