@@ -13,6 +13,8 @@ const serveScript = path.join(path.dirname(fileURLToPath(import.meta.url)), "ser
 // listens, to its address and a way to stop it.
 export function serveApart(folder) {
     const child = spawn(process.execPath, [serveScript, folder, "0"], { stdio: ["ignore", "pipe", "inherit"] });
+    // Nor does it outlive a benchmark that stops on an error.
+    process.once("exit", () => child.kill());
     return new Promise((resolve, reject) => {
         const ended = (code) => reject(new Error(`the server for ${folder} ended (${code}) before it listened`));
         child.once("exit", ended);

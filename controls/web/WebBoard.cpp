@@ -12,30 +12,30 @@ using emscripten::val;
 
 namespace {
 
-// A pixel of the image, 0xFFRRGGBB, as the canvas holds it: the bytes red,
+// Pixels of the image, 0xFFRRGGBB, as the canvas holds them: the bytes red,
 // green, blue and alpha in memory, which WebAssembly keeps little-endian.
-std::uint32_t canvasOrder(std::uint32_t pixel)
-{
-    return 0xFF000000u | ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
-}
-
-// A row of pixels in the canvas's order, two at a time as one 64-bit word:
-// the start converts the whole image, and half the steps leave the page's
-// engine no loop hot enough to compile again while the window first shows.
-void copyInCanvasOrder(const std::uint32_t* from, std::uint32_t* to, int count)
+// Two pixels at a time, as one 64-bit word: the start converts the whole
+// image, and half the steps leave the page's engine no loop hot enough to
+// compile again while the window first shows.
+std::uint64_t inCanvasOrder(std::uint64_t pixels)
 {
     constexpr std::uint64_t Alphas = 0xFF000000FF000000u;
     constexpr std::uint64_t Greens = 0x0000FF000000FF00u;
     constexpr std::uint64_t Lowest = 0x000000FF000000FFu;
+    return Alphas | (pixels & Greens) | ((pixels & Lowest) << 16) | ((pixels >> 16) & Lowest);
+}
+
+void copyInCanvasOrder(const std::uint32_t* from, std::uint32_t* to, int count)
+{
     int x = 0;
     for (; x + 1 < count; x += 2) {
         std::uint64_t pair;
         std::memcpy(&pair, from + x, sizeof pair);
-        pair = Alphas | (pair & Greens) | ((pair & Lowest) << 16) | ((pair >> 16) & Lowest);
+        pair = inCanvasOrder(pair);
         std::memcpy(to + x, &pair, sizeof pair);
     }
     if (x < count)
-        to[x] = canvasOrder(from[x]);
+        to[x] = std::uint32_t(inCanvasOrder(from[x]));
 }
 
 } // namespace
