@@ -9,12 +9,16 @@ import { fileURLToPath } from "node:url";
 
 const serveScript = path.join(path.dirname(fileURLToPath(import.meta.url)), "serve.mjs");
 
+// Every server ends with the benchmark, one that stops on an error too.
+const running = new Set();
+process.once("exit", () => running.forEach((child) => child.kill()));
+
 // Serves `folder` on 127.0.0.1 at a free port; resolves, once the server
 // listens, to its address and a way to stop it.
 export function serveApart(folder) {
     const child = spawn(process.execPath, [serveScript, folder, "0"], { stdio: ["ignore", "pipe", "inherit"] });
-    // Nor does it outlive a benchmark that stops on an error.
-    process.once("exit", () => child.kill());
+    running.add(child);
+    child.once("exit", () => running.delete(child));
     return new Promise((resolve, reject) => {
         const ended = (code) => reject(new Error(`the server for ${folder} ended (${code}) before it listened`));
         child.once("exit", ended);
