@@ -110,7 +110,7 @@ async function firstVisit(browser, page) {
 async function measure(engine, folders) {
     const pages = await Promise.all(folders.map(async ({ name, folder, hasProgram }) =>
         ({ name, hasProgram, server: await serveApart(folder), contentful: [], ready: [] })));
-    const browser = await launchBrowser({ engine });
+    const browser = await launchBrowser({ engine, network: false });
     try {
         for (let run = 0; run < runs; ++run) {
             for (let turn = 0; turn < pages.length; ++turn)

@@ -83,7 +83,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 
 const traceFile = path.join(fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-trace-")), "trace.json");
 const server = await serveApart(site);
-const browser = await launchBrowser();
+const browser = await launchBrowser({ network: false });
 const results = [];
 try {
     for (let run = 0; run < runs; ++run)

@@ -11,11 +11,13 @@ import puppeteer from "puppeteer-core";
 // `screenScale` the screen itself has that ratio, as a phone's or a laptop's
 // at 125 % has, and a page lies on whole device pixels. Its pages then take
 // a deviceScaleFactor of 0: the screen's own. Firefox takes `firefoxPrefs`
-// besides its own, as a user's settings.
+// besides its own, as a user's settings. With `network` false the browser
+// reports no request or response to its driver: a benchmark reads none,
+// and a pupil's browser does not do that work.
 export async function launchBrowser({ engine = "chromium", language = "en-US", scale = 1, screenScale,
-                                      firefoxPrefs = {} } = {}) {
-    const browser = engine === "firefox" ? await launchFirefox(language, firefoxPrefs)
-                                         : await launchChromium({ language, scale, screenScale });
+                                      firefoxPrefs = {}, network = true } = {}) {
+    const browser = engine === "firefox" ? await launchFirefox(language, firefoxPrefs, network)
+                                         : await launchChromium({ language, scale, screenScale, network });
     // Its pages wait as long for loads and selectors, never 30 s alone.
     const newPage = browser.newPage.bind(browser);
     browser.newPage = async (...options) => {
@@ -28,8 +30,9 @@ export async function launchBrowser({ engine = "chromium", language = "en-US", s
 
 // Firefox over WebDriver BiDi, which sets each page's size and device pixel
 // ratio itself; puppeteer gives it a profile of its own.
-function launchFirefox(language, prefs) {
+function launchFirefox(language, prefs, network) {
     return puppeteer.launch({
+        networkEnabled: network,
         browser: "firefox",
         executablePath: process.env.FIREFOX ?? "/usr/bin/firefox-esr",
         headless: true,
@@ -41,9 +44,10 @@ function launchFirefox(language, prefs) {
     });
 }
 
-async function launchChromium({ language, scale, screenScale }) {
+async function launchChromium({ language, scale, screenScale, network }) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), "drelvik-chromium-"));
     const browser = await puppeteer.launch({
+        networkEnabled: network,
         executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
         headless: true,
         // Chromium may take long to start, and a page many minutes to
