@@ -15,10 +15,12 @@ const runs = Number(process.argv[2] ?? 11);
 const site = process.argv[3] ?? "build-web/site";
 
 // The trace events each kind of work is the sum of; nested events of the same
-// kind are not counted twice.
+// kind are not counted twice, but kinds nest: the page's scripts run while
+// it is parsed, lay the start window out, and the program may start inside
+// drelvik.js's evaluation.
 const kinds = {
     "parsing the page": ["ParseHTML"],
-    "evaluating drelvik.js": ["EvaluateScript"],
+    "running scripts (the page's and drelvik.js)": ["EvaluateScript"],
     "compiling the wasm (main thread)": ["v8.wasm.compileConsume", "wasm.FinishStreaming", "wasm.SyncCompile"],
     "the program's start (instantiating, embind, main)": ["RunMicrotasks"],
     "  of which compiling wasm functions on first call": ["wasm.CompileLazy"],
