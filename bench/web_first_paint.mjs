@@ -65,6 +65,8 @@ function otherProgramFolder(site, name, program) {
 const takeStartWindow = 'document.querySelector(".window[inert]")?.removeAttribute("inert")';
 const doNothing = (site) => otherProgramFolder(site, "nothing", `${takeStartWindow};`);
 const onlyWaitForWasm = (site) => otherProgramFolder(site, "waiting", `drelvikWasm.then(() => ${takeStartWindow});`);
+const doingNothing = (site) => `${site} with a program that does nothing`;
+const onlyWaitingForWasm = (site) => `${site} with a program that only waits for its wasm`;
 
 // Runs in the page before its own scripts: the first contentful paint as the
 // browser reports it, and the program's window ready at the second
@@ -149,8 +151,8 @@ function report(engine, pages) {
         console.log(`  ${page.name}: first contentful paint ${spread(page.contentful)}, window ready ${spread(page.ready)}`);
     for (const site of sites) {
         const page = byName[site];
-        const nothing = byName[`${site} with a program that does nothing`];
-        const waiting = byName[`${site} with a program that only waits for its wasm`];
+        const nothing = byName[doingNothing(site)];
+        const waiting = byName[onlyWaitingForWasm(site)];
         const ready = (other) => (median(other.ready) / median(nothing.ready)).toFixed(2);
         console.log(`  ${site}: (a) first contentful paint ${(median(page.contentful) / median(floor.contentful)).toFixed(2)} × ` +
                     `the static start window's (goal at most 1.10 ×); (b) window ready ${ready(page)} × the program ` +
@@ -162,8 +164,8 @@ try {
     const folders = [{ name: "static start window", folder: floorFolder(sites[0]), hasProgram: false }];
     for (const site of sites) {
         folders.push({ name: site, folder: site, hasProgram: true });
-        folders.push({ name: `${site} with a program that does nothing`, folder: doNothing(site), hasProgram: true });
-        folders.push({ name: `${site} with a program that only waits for its wasm`, folder: onlyWaitForWasm(site), hasProgram: true });
+        folders.push({ name: doingNothing(site), folder: doNothing(site), hasProgram: true });
+        folders.push({ name: onlyWaitingForWasm(site), folder: onlyWaitForWasm(site), hasProgram: true });
     }
     for (const engine of engines)
         report(engine, await measure(engine, folders));
